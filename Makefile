@@ -1,0 +1,40 @@
+# Front door. `make` builds the library and runs the demonstration,
+# `make test` builds and runs every test, `make bench` the benchmarks.
+BUILD  ?= build
+JOBS   ?= $(shell nproc)
+CMAKE  ?= cmake
+CONFIG  = $(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all demo test bench sanitize install clean
+
+all: demo
+
+demo:
+	$(CONFIG)
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target veks_demo
+	$(BUILD)/veks_demo
+
+test:
+	$(CONFIG)
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench:
+	$(CMAKE) -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVEKS_BUILD_BENCH=ON -DVEKS_BUILD_TESTS=OFF
+	$(CMAKE) --build $(BUILD)-bench -j $(JOBS)
+	for b in $(BUILD)-bench/bench/bench_*; do $$b --benchmark_counters_tabular=true || exit 1; done
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	$(CMAKE) -S . -B $(BUILD)-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKS_SANITIZE=ON
+	$(CMAKE) --build $(BUILD)-san -j $(JOBS)
+	cd $(BUILD)-san && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+install:
+	$(CONFIG) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+	$(CMAKE) --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san

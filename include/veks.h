@@ -1,0 +1,321 @@
+/*
+ * veks: one-dimensional signal-processing primitives (libveksn8.so.6.1).
+ *
+ * Every function returns a VekStatus (0 success, < 0 error, > 0 warning),
+ * checks its arguments before touching memory and writes nothing on error.
+ * Valid C99 and C++.
+ */
+#ifndef VEKS_H
+#define VEKS_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define VEKS_API __attribute__((visibility("default")))
+#else
+#define VEKS_API
+#endif
+
+/* ---------------------------------------------------------------------- */
+/* Element types                                                           */
+/* ---------------------------------------------------------------------- */
+
+typedef unsigned char      Vek8u;
+typedef signed char        Vek8s;
+typedef unsigned short     Vek16u;
+typedef short              Vek16s;
+typedef unsigned int       Vek32u;
+typedef int                Vek32s;
+typedef long long          Vek64s;
+typedef unsigned long long Vek64u;
+typedef float              Vek32f;
+typedef double             Vek64f;
+
+/* Half precision value held in its 16-bit storage word. */
+typedef unsigned short Vek16f;
+
+/* Three-byte little-endian integers, packed with no gap. Functions on
+ * 24-bit vectors take Vek8u pointers; element i starts at byte 3*i. */
+typedef struct { Vek8u b[3]; } Vek24u;
+typedef struct { Vek8u b[3]; } Vek24s;
+
+/* Complex types: real part first, then imaginary part. */
+typedef struct { Vek8s  re, im; } Vek8sc;
+typedef struct { Vek16s re, im; } Vek16sc;
+typedef struct { Vek32s re, im; } Vek32sc;
+typedef struct { Vek64s re, im; } Vek64sc;
+typedef struct { Vek32f re, im; } Vek32fc;
+typedef struct { Vek64f re, im; } Vek64fc;
+
+/* ---------------------------------------------------------------------- */
+/* Status codes                                                            */
+/* ---------------------------------------------------------------------- */
+
+typedef int VekStatus;
+
+enum {
+    vekStsNoErr               = 0,
+    vekStsSqrtNegArg          = 3,
+    vekStsInvOfZero           = 4,
+    vekStsEvenMedianMaskSize  = 5,
+    vekStsDivByZero           = 6,
+    vekStsLnZeroArg           = 7,
+    vekStsLnNegArg            = 8,
+    vekStsNotFiniteArg        = 9,
+    vekStsBitLenClamped       = 27,
+    vekStsBadArgErr           = -5,
+    vekStsSizeErr             = -6,
+    vekStsZeroCrossingTypeErr = -7,
+    vekStsNullPtrErr          = -8,
+    vekStsMemAllocErr         = -9,
+    vekStsDivByZeroErr        = -10,
+    vekStsCauchyParamErr      = -11,
+    vekStsScaleRangeErr       = -13,
+    vekStsFftOrderErr         = -15,
+    vekStsFftFlagErr          = -16,
+    vekStsContextMatchErr     = -17,
+    vekStsThreshLevelOrderErr = -18,
+    vekStsThreshNegLevelErr   = -19,
+    vekStsDlyLineIndexErr     = -24,
+    vekStsIIROrderErr         = -25,
+    vekStsFIRLenErr           = -26,
+    vekStsRelFreqErr          = -27,
+    vekStsFIRMRPhaseErr       = -28,
+    vekStsFIRMRFactorErr      = -29,
+    vekStsSamplePhaseErr      = -30,
+    vekStsSampleFactorErr     = -31,
+    vekStsShiftErr            = -32,
+    vekStsWinLenErr           = -33,
+    vekStsWtOffsetErr         = -35,
+    vekStsJaehneErr           = -38,
+    vekStsHugeWinErr          = -39,
+    vekStsTrnglAsymErr        = -40,
+    vekStsTrnglPhaseErr       = -41,
+    vekStsTrnglFreqErr        = -42,
+    vekStsTrnglMagnErr        = -43,
+    vekStsTonePhaseErr        = -44,
+    vekStsToneFreqErr         = -45,
+    vekStsToneMagnErr         = -46,
+    vekStsChannelErr          = -53,
+    vekStsTapPositionErr      = -194,
+    vekStsIIRGenOrderErr      = -206,
+    vekStsIIRGenFreqErr       = -208,
+    vekStsIIRGenDeviationErr  = -209,
+    vekStsRoundModeErr        = -213
+};
+
+/* ---------------------------------------------------------------------- */
+/* Shared parameters                                                       */
+/* ---------------------------------------------------------------------- */
+
+/* Rounding mode argument (rndMode). Any value other than 0 and 1 acts as
+ * vekRndFin where an operation accepts it. */
+typedef enum {
+    vekRndZero = 0, /* truncate toward zero */
+    vekRndNear = 1, /* nearest, ties to even */
+    vekRndFin  = 2  /* nearest, ties away from zero */
+} VekRoundMode;
+
+typedef enum {
+    vekAlgHintNone     = 0,
+    vekAlgHintFast     = 1,
+    vekAlgHintAccurate = 2
+} VekHintAlgorithm;
+
+/* FFT and DFT normalisation flags. */
+#define VEK_FFT_SCALE_FWD_N  1
+#define VEK_FFT_SCALE_INV_N  2
+#define VEK_FFT_SCALE_SQRT_N 4
+#define VEK_FFT_NO_SCALE     8
+
+/* FIR design windows and IIR design prototypes. */
+typedef enum {
+    vekWinBartlett = 0,
+    vekWinBlackman = 1,
+    vekWinHamming  = 2,
+    vekWinHann     = 3,
+    vekWinRect     = 4
+} VekWinType;
+
+typedef enum {
+    vekButterworth = 0,
+    vekChebyshev1  = 1
+} VekIIRFilterType;
+
+/* ---------------------------------------------------------------------- */
+/* Library version and vector allocation                                   */
+/* ---------------------------------------------------------------------- */
+
+typedef struct {
+    int         major;
+    int         minor;
+    int         majorBuild;
+    int         build;
+    char        targetCpu[4];
+    const char* name;
+    const char* version;
+    const char* buildDate;
+} VekLibraryVersion;
+
+VEKS_API const VekLibraryVersion* veksGetLibVersion(void);
+
+/* Storage for len elements, or NULL (len < 1 or no memory). Release with
+ * veksFree. */
+VEKS_API Vek8u*   veksMalloc_8u(int len);
+VEKS_API Vek8s*   veksMalloc_8s(int len);
+VEKS_API Vek8sc*  veksMalloc_8sc(int len);
+VEKS_API Vek16u*  veksMalloc_16u(int len);
+VEKS_API Vek16s*  veksMalloc_16s(int len);
+VEKS_API Vek16sc* veksMalloc_16sc(int len);
+VEKS_API Vek32u*  veksMalloc_32u(int len);
+VEKS_API Vek32s*  veksMalloc_32s(int len);
+VEKS_API Vek32sc* veksMalloc_32sc(int len);
+VEKS_API Vek32f*  veksMalloc_32f(int len);
+VEKS_API Vek32fc* veksMalloc_32fc(int len);
+VEKS_API Vek64s*  veksMalloc_64s(int len);
+VEKS_API Vek64sc* veksMalloc_64sc(int len);
+VEKS_API Vek64f*  veksMalloc_64f(int len);
+VEKS_API Vek64fc* veksMalloc_64fc(int len);
+VEKS_API void     veksFree(void* ptr);
+
+/* ---------------------------------------------------------------------- */
+/* Initialization and copying                                              */
+/* ---------------------------------------------------------------------- */
+
+/* pDst[n] = pSrc[n]; source and destination must not overlap. */
+VEKS_API VekStatus veksCopy_8u(const Vek8u* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksCopy_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksCopy_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksCopy_32s(const Vek32s* pSrc, Vek32s* pDst, int len);
+VEKS_API VekStatus veksCopy_32sc(const Vek32sc* pSrc, Vek32sc* pDst, int len);
+VEKS_API VekStatus veksCopy_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksCopy_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksCopy_64s(const Vek64s* pSrc, Vek64s* pDst, int len);
+VEKS_API VekStatus veksCopy_64sc(const Vek64sc* pSrc, Vek64sc* pDst, int len);
+VEKS_API VekStatus veksCopy_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksCopy_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+
+/* Copies len bits; bits are numbered from the most significant bit of each
+ * byte. Destination bits outside the copied string keep their values. */
+VEKS_API VekStatus veksCopy_1u(const Vek8u* pSrc, int srcBitOffset, Vek8u* pDst, int dstBitOffset, int len);
+
+/* As Copy, correct for any overlap. */
+VEKS_API VekStatus veksMove_8u(const Vek8u* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksMove_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksMove_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksMove_32s(const Vek32s* pSrc, Vek32s* pDst, int len);
+VEKS_API VekStatus veksMove_32sc(const Vek32sc* pSrc, Vek32sc* pDst, int len);
+VEKS_API VekStatus veksMove_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMove_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksMove_64s(const Vek64s* pSrc, Vek64s* pDst, int len);
+VEKS_API VekStatus veksMove_64sc(const Vek64sc* pSrc, Vek64sc* pDst, int len);
+VEKS_API VekStatus veksMove_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMove_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+
+/* Every element set to val. */
+VEKS_API VekStatus veksSet_8u(Vek8u val, Vek8u* pDst, int len);
+VEKS_API VekStatus veksSet_16s(Vek16s val, Vek16s* pDst, int len);
+VEKS_API VekStatus veksSet_16sc(Vek16sc val, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksSet_32s(Vek32s val, Vek32s* pDst, int len);
+VEKS_API VekStatus veksSet_32sc(Vek32sc val, Vek32sc* pDst, int len);
+VEKS_API VekStatus veksSet_32f(Vek32f val, Vek32f* pDst, int len);
+VEKS_API VekStatus veksSet_32fc(Vek32fc val, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksSet_64s(Vek64s val, Vek64s* pDst, int len);
+VEKS_API VekStatus veksSet_64sc(Vek64sc val, Vek64sc* pDst, int len);
+VEKS_API VekStatus veksSet_64f(Vek64f val, Vek64f* pDst, int len);
+VEKS_API VekStatus veksSet_64fc(Vek64fc val, Vek64fc* pDst, int len);
+
+/* Every element set to all-zero bits. */
+VEKS_API VekStatus veksZero_8u(Vek8u* pDst, int len);
+VEKS_API VekStatus veksZero_16s(Vek16s* pDst, int len);
+VEKS_API VekStatus veksZero_16sc(Vek16sc* pDst, int len);
+VEKS_API VekStatus veksZero_32s(Vek32s* pDst, int len);
+VEKS_API VekStatus veksZero_32sc(Vek32sc* pDst, int len);
+VEKS_API VekStatus veksZero_32f(Vek32f* pDst, int len);
+VEKS_API VekStatus veksZero_32fc(Vek32fc* pDst, int len);
+VEKS_API VekStatus veksZero_64s(Vek64s* pDst, int len);
+VEKS_API VekStatus veksZero_64sc(Vek64sc* pDst, int len);
+VEKS_API VekStatus veksZero_64f(Vek64f* pDst, int len);
+VEKS_API VekStatus veksZero_64fc(Vek64fc* pDst, int len);
+
+/* pDst[n] = pSrc[len-1-n]; the _I forms reverse in place. */
+VEKS_API VekStatus veksFlip_8u(const Vek8u* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksFlip_8u_I(Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksFlip_16u(const Vek16u* pSrc, Vek16u* pDst, int len);
+VEKS_API VekStatus veksFlip_16u_I(Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksFlip_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksFlip_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksFlip_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksFlip_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksFlip_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksFlip_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksFlip_64fc_I(Vek64fc* pSrcDst, int len);
+
+/* Real parts, imaginary parts, or both, of a complex vector. */
+VEKS_API VekStatus veksReal_16sc(const Vek16sc* pSrc, Vek16s* pDstRe, int len);
+VEKS_API VekStatus veksReal_32fc(const Vek32fc* pSrc, Vek32f* pDstRe, int len);
+VEKS_API VekStatus veksReal_64fc(const Vek64fc* pSrc, Vek64f* pDstRe, int len);
+VEKS_API VekStatus veksImag_16sc(const Vek16sc* pSrc, Vek16s* pDstIm, int len);
+VEKS_API VekStatus veksImag_32fc(const Vek32fc* pSrc, Vek32f* pDstIm, int len);
+VEKS_API VekStatus veksImag_64fc(const Vek64fc* pSrc, Vek64f* pDstIm, int len);
+VEKS_API VekStatus veksCplxToReal_16sc(const Vek16sc* pSrc, Vek16s* pDstRe, Vek16s* pDstIm, int len);
+VEKS_API VekStatus veksCplxToReal_32fc(const Vek32fc* pSrc, Vek32f* pDstRe, Vek32f* pDstIm, int len);
+VEKS_API VekStatus veksCplxToReal_64fc(const Vek64fc* pSrc, Vek64f* pDstRe, Vek64f* pDstIm, int len);
+
+/* Builds a complex vector; a null pSrcRe or pSrcIm (not both) gives zero
+ * parts on that side. */
+VEKS_API VekStatus veksRealToCplx_16s(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksRealToCplx_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksRealToCplx_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64fc* pDst, int len);
+
+/* Reverses the byte order of each element (24u: swaps bytes 0 and 2 of
+ * every 3-byte element). */
+VEKS_API VekStatus veksSwapBytes_16u(const Vek16u* pSrc, Vek16u* pDst, int len);
+VEKS_API VekStatus veksSwapBytes_16u_I(Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksSwapBytes_24u(const Vek8u* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksSwapBytes_24u_I(Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksSwapBytes_32u(const Vek32u* pSrc, Vek32u* pDst, int len);
+VEKS_API VekStatus veksSwapBytes_32u_I(Vek32u* pSrcDst, int len);
+VEKS_API VekStatus veksSwapBytes_64u(const Vek64u* pSrc, Vek64u* pDst, int len);
+VEKS_API VekStatus veksSwapBytes_64u_I(Vek64u* pSrcDst, int len);
+
+/* ==== Scaled arithmetic, logical and shift, division ==== */
+
+
+/* ==== Elementary math, magnitude and phase ==== */
+
+
+/* ==== Conversion, companding, bit packing, thresholds ==== */
+
+
+/* ==== Statistics: reductions, extremes, sorting ==== */
+
+
+/* ==== FFT: specifications, complex and real transforms ==== */
+
+
+/* ==== DFT, DCT, Hilbert, Goertzel, wavelets ==== */
+
+
+/* ==== FIR, multirate FIR, LMS ==== */
+
+
+/* ==== IIR, convolution and correlation ==== */
+
+
+/* ==== Windows, filter design, median, resampling ==== */
+
+
+/* ==== Signal generation, speech support, trellis decoding ==== */
+
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VEKS_H */

@@ -14,6 +14,7 @@ std::atomic<int> g_threads{0};           // 0: use the processor count
 std::atomic<int64_t> g_fail_countdown{0};  // > 0: fail when it reaches 1
 std::atomic<int64_t> g_live{0};
 std::atomic<int64_t> g_calls{0};
+std::atomic<uint64_t> g_last_size{0};
 
 int processor_count() {
     long n = sysconf(_SC_NPROCESSORS_ONLN);
@@ -35,6 +36,7 @@ extern "C" {
 
 void* vekMalloc(uint64_t size) {
     g_calls.fetch_add(1, std::memory_order_relaxed);
+    g_last_size.store(size, std::memory_order_relaxed);
     if (size == 0 || injected_failure()) return nullptr;
     if (size > UINT64_MAX - kAlign) return nullptr;
     void* p = nullptr;
@@ -61,5 +63,7 @@ void vekcoreFailAllocation(int64_t n) { g_fail_countdown.store(n > 0 ? n : 0, st
 int64_t vekcoreLiveBlocks(void) { return g_live.load(std::memory_order_relaxed); }
 
 int64_t vekcoreAllocCalls(void) { return g_calls.load(std::memory_order_relaxed); }
+
+uint64_t vekcoreLastRequest(void) { return g_last_size.load(std::memory_order_relaxed); }
 
 }  // extern "C"

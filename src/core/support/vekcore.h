@@ -29,6 +29,8 @@ VEKCORE_API void vekcoreFailAllocation(int64_t n);
 VEKCORE_API int64_t vekcoreLiveBlocks(void);
 // Test hook: number of vekMalloc calls since the process started.
 VEKCORE_API int64_t vekcoreAllocCalls(void);
+// Test hook: the byte count of the latest vekMalloc call.
+VEKCORE_API uint64_t vekcoreLastRequest(void);
 
 #ifdef __cplusplus
 }

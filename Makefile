@@ -28,7 +28,7 @@ bench:
 sanitize:
 	$(CMAKE) -S . -B $(BUILD)-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKS_SANITIZE=ON
 	$(CMAKE) --build $(BUILD)-san -j $(JOBS)
-	cd $(BUILD)-san && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	cd $(BUILD)-san && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:allocator_may_return_null=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 install:

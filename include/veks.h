@@ -310,6 +310,155 @@ VEKS_API VekStatus veksSwapBytes_64u_I(Vek64u* pSrcDst, int len);
 
 /* ==== Windows, filter design, median, resampling ==== */
 
+/* Windows: each multiplies a vector by a symmetric taper w[n] = w[len-1-n]
+ * (complex vectors: both parts by the same weight); they need len >= 3
+ * (BlackmanOpt len >= 4, Kaiser len >= 1). Blackman and Kaiser take a
+ * parameter alpha; Q15 forms take alpha as alphaQ15 * 2^-15. */
+VEKS_API VekStatus veksWinBartlett_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksWinBartlett_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBartlett_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBartlett_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBartlett_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBartlett_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksWinBartlett_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWinHann_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksWinHann_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWinHann_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksWinHann_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWinHann_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksWinHann_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksWinHann_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWinHamming_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksWinHamming_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWinHamming_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksWinHamming_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWinHamming_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksWinHamming_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksWinHamming_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanStd_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksWinBlackmanOpt_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksWinBlackman_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_16s_I(Vek16s* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_16sc_I(Vek16sc* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_32f_I(Vek32f* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_32fc_I(Vek32fc* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinBlackman_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinBlackman_64f_I(Vek64f* pSrcDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinBlackman_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinBlackman_64fc_I(Vek64fc* pSrcDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinKaiser_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_16s_I(Vek16s* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_16sc_I(Vek16sc* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_32f_I(Vek32f* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_32fc_I(Vek32fc* pSrcDst, int len, Vek32f alpha);
+VEKS_API VekStatus veksWinKaiser_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinKaiser_64f_I(Vek64f* pSrcDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinKaiser_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinKaiser_64fc_I(Vek64fc* pSrcDst, int len, Vek64f alpha);
+VEKS_API VekStatus veksWinBlackmanQ15_16s(const Vek16s* pSrc, Vek16s* pDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinBlackmanQ15_16s_I(Vek16s* pSrcDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinBlackmanQ15_16s_ISfs(Vek16s* pSrcDst, int len, int alphaQ15, int scaleFactor);
+VEKS_API VekStatus veksWinBlackmanQ15_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinBlackmanQ15_16sc_I(Vek16sc* pSrcDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinKaiserQ15_16s(const Vek16s* pSrc, Vek16s* pDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinKaiserQ15_16s_I(Vek16s* pSrcDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinKaiserQ15_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, int alphaQ15);
+VEKS_API VekStatus veksWinKaiserQ15_16sc_I(Vek16sc* pSrcDst, int len, int alphaQ15);
+
+/* Window-method FIR design into tapsLen (>= 5) taps; frequencies relative
+ * to the sampling rate, in (0, 0.5). winType selects the window (Bartlett,
+ * optimal Blackman, Hamming, Hann; any other value none); a non-zero
+ * doNormal scales the taps to unit gain at the reference frequency. */
+VEKS_API VekStatus veksFIRGenLowpass_64f(Vek64f rFreq, Vek64f* pTaps, int tapsLen, VekWinType winType, int doNormal);
+VEKS_API VekStatus veksFIRGenHighpass_64f(Vek64f rFreq, Vek64f* pTaps, int tapsLen, VekWinType winType, int doNormal);
+VEKS_API VekStatus veksFIRGenBandpass_64f(Vek64f rLowFreq, Vek64f rHighFreq, Vek64f* pTaps, int tapsLen,
+                                          VekWinType winType, int doNormal);
+VEKS_API VekStatus veksFIRGenBandstop_64f(Vek64f rLowFreq, Vek64f rHighFreq, Vek64f* pTaps, int tapsLen,
+                                          VekWinType winType, int doNormal);
+
+/* Butterworth or Chebyshev type I IIR design by bilinear transform: writes
+ * the 2*(order+1) taps B0..B(order), A0..A(order) with A0 = 1. */
+VEKS_API VekStatus veksIIRGenLowpass_64f(Vek64f rFreq, Vek64f passbandDb, int order, Vek64f* pTaps,
+                                         VekIIRFilterType filterType);
+VEKS_API VekStatus veksIIRGenHighpass_64f(Vek64f rFreq, Vek64f passbandDb, int order, Vek64f* pTaps,
+                                          VekIIRFilterType filterType);
+
+/* Running median over maskSize samples (an even size uses maskSize-1 and
+ * warns); the borders repeat the first and last sample. */
+VEKS_API VekStatus veksFilterMedian_8u(const Vek8u* pSrc, Vek8u* pDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_8u_I(Vek8u* pSrcDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_16s(const Vek16s* pSrc, Vek16s* pDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_16s_I(Vek16s* pSrcDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_32s(const Vek32s* pSrc, Vek32s* pDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_32s_I(Vek32s* pSrcDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_32f(const Vek32f* pSrc, Vek32f* pDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_32f_I(Vek32f* pSrcDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_64f(const Vek64f* pSrc, Vek64f* pDst, int len, int maskSize);
+VEKS_API VekStatus veksFilterMedian_64f_I(Vek64f* pSrcDst, int len, int maskSize);
+
+/* Up-sampling by zero insertion (dst[k*factor + phase] = src[k]) and
+ * down-sampling (dst[k] = src[phase + k*factor]); down-sampling carries the
+ * phase into the next block. */
+VEKS_API VekStatus veksSampleUp_16s(const Vek16s* pSrc, int srcLen, Vek16s* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_16s(const Vek16s* pSrc, int srcLen, Vek16s* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleUp_16sc(const Vek16sc* pSrc, int srcLen, Vek16sc* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_16sc(const Vek16sc* pSrc, int srcLen, Vek16sc* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleUp_32f(const Vek32f* pSrc, int srcLen, Vek32f* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_32f(const Vek32f* pSrc, int srcLen, Vek32f* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleUp_32fc(const Vek32fc* pSrc, int srcLen, Vek32fc* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_32fc(const Vek32fc* pSrc, int srcLen, Vek32fc* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleUp_64f(const Vek64f* pSrc, int srcLen, Vek64f* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_64f(const Vek64f* pSrc, int srcLen, Vek64f* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleUp_64fc(const Vek64fc* pSrc, int srcLen, Vek64fc* pDst, int* pDstLen, int factor, int* pPhase);
+VEKS_API VekStatus veksSampleDown_64fc(const Vek64fc* pSrc, int srcLen, Vek64fc* pDst, int* pDstLen, int factor, int* pPhase);
+
+/* In place x[n] - val*x[n-1], with x[-1] = 0. */
+VEKS_API VekStatus veksPreemphasize_32f(Vek32f* pSrcDst, int len, Vek32f val);
+VEKS_API VekStatus veksPreemphasize_16s(Vek16s* pSrcDst, int len, Vek32f val);
+
 
 /* ==== Signal generation, speech support, trellis decoding ==== */
 

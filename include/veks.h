@@ -462,6 +462,86 @@ VEKS_API VekStatus veksPreemphasize_16s(Vek16s* pSrcDst, int len, Vek32f val);
 
 /* ==== Signal generation, speech support, trellis decoding ==== */
 
+/* --- Random numbers ---------------------------------------------------- */
+/* One reproducible generator (a congruential and a subtract-with-borrow
+ * sequence added together) behind every form. Uniform values lie in
+ * [low, high); Gaussian values come from the polar method. The _Direct
+ * forms start a fresh generator from *pSeed and write a new seed back. */
+typedef struct VekRandUniformState_8u  VekRandUniformState_8u;
+typedef struct VekRandUniformState_16s VekRandUniformState_16s;
+typedef struct VekRandUniformState_32f VekRandUniformState_32f;
+typedef struct VekRandGaussState_8u    VekRandGaussState_8u;
+typedef struct VekRandGaussState_16s   VekRandGaussState_16s;
+typedef struct VekRandGaussState_32f   VekRandGaussState_32f;
+
+VEKS_API VekStatus veksRandUniform_Direct_16s(Vek16s* pDst, int len, Vek16s low, Vek16s high, unsigned int* pSeed);
+VEKS_API VekStatus veksRandUniform_Direct_32f(Vek32f* pDst, int len, Vek32f low, Vek32f high, unsigned int* pSeed);
+VEKS_API VekStatus veksRandUniform_Direct_64f(Vek64f* pDst, int len, Vek64f low, Vek64f high, unsigned int* pSeed);
+VEKS_API VekStatus veksRandGauss_Direct_16s(Vek16s* pDst, int len, Vek16s mean, Vek16s stdDev, unsigned int* pSeed);
+VEKS_API VekStatus veksRandGauss_Direct_32f(Vek32f* pDst, int len, Vek32f mean, Vek32f stdDev, unsigned int* pSeed);
+VEKS_API VekStatus veksRandGauss_Direct_64f(Vek64f* pDst, int len, Vek64f mean, Vek64f stdDev, unsigned int* pSeed);
+
+/* Bytes of caller memory for a state laid by Init (56 uniform, 64 Gauss). */
+VEKS_API VekStatus veksRandUniformGetSize_16s(int* pSize);
+VEKS_API VekStatus veksRandGaussGetSize_16s(int* pSize);
+VEKS_API VekStatus veksRandUniformInit_16s(VekRandUniformState_16s* pState, Vek16s low, Vek16s high, unsigned int seed);
+VEKS_API VekStatus veksRandGaussInit_16s(VekRandGaussState_16s* pState, Vek16s mean, Vek16s stdDev, unsigned int seed);
+
+VEKS_API VekStatus veksRandUniformInitAlloc_8u(VekRandUniformState_8u** ppState, Vek8u low, Vek8u high, unsigned int seed);
+VEKS_API VekStatus veksRandUniformInitAlloc_16s(VekRandUniformState_16s** ppState, Vek16s low, Vek16s high, unsigned int seed);
+VEKS_API VekStatus veksRandUniformInitAlloc_32f(VekRandUniformState_32f** ppState, Vek32f low, Vek32f high, unsigned int seed);
+VEKS_API VekStatus veksRandGaussInitAlloc_8u(VekRandGaussState_8u** ppState, Vek8u mean, Vek8u stdDev, unsigned int seed);
+VEKS_API VekStatus veksRandGaussInitAlloc_16s(VekRandGaussState_16s** ppState, Vek16s mean, Vek16s stdDev, unsigned int seed);
+VEKS_API VekStatus veksRandGaussInitAlloc_32f(VekRandGaussState_32f** ppState, Vek32f mean, Vek32f stdDev, unsigned int seed);
+
+/* Continue the state's sequence: n calls of length 1 equal one of length n. */
+VEKS_API VekStatus veksRandUniform_8u(Vek8u* pDst, int len, VekRandUniformState_8u* pState);
+VEKS_API VekStatus veksRandUniform_16s(Vek16s* pDst, int len, VekRandUniformState_16s* pState);
+VEKS_API VekStatus veksRandUniform_32f(Vek32f* pDst, int len, VekRandUniformState_32f* pState);
+VEKS_API VekStatus veksRandGauss_8u(Vek8u* pDst, int len, VekRandGaussState_8u* pState);
+VEKS_API VekStatus veksRandGauss_16s(Vek16s* pDst, int len, VekRandGaussState_16s* pState);
+VEKS_API VekStatus veksRandGauss_32f(Vek32f* pDst, int len, VekRandGaussState_32f* pState);
+
+/* Release a state from InitAlloc. */
+VEKS_API VekStatus veksRandUniformFree_8u(VekRandUniformState_8u* pState);
+VEKS_API VekStatus veksRandUniformFree_16s(VekRandUniformState_16s* pState);
+VEKS_API VekStatus veksRandUniformFree_32f(VekRandUniformState_32f* pState);
+VEKS_API VekStatus veksRandGaussFree_8u(VekRandGaussState_8u* pState);
+VEKS_API VekStatus veksRandGaussFree_16s(VekRandGaussState_16s* pState);
+VEKS_API VekStatus veksRandGaussFree_32f(VekRandGaussState_32f* pState);
+
+/* --- Ramps, slopes and the Jaehne chirp --------------------------------- */
+/* pDst[i] = offset + slope * i. Ramp evaluates each element directly (integer
+ * forms round half away from zero and saturate); Slope accumulates the line
+ * (integer forms round to nearest even and saturate). */
+VEKS_API VekStatus veksVectorRamp_8u(Vek8u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_8s(Vek8s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_16u(Vek16u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_16s(Vek16s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_32u(Vek32u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_32s(Vek32s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_32f(Vek32f* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorRamp_64f(Vek64f* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_8u(Vek8u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_8s(Vek8s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_16u(Vek16u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_16s(Vek16s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_32u(Vek32u* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_32s(Vek32s* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_32f(Vek32f* pDst, int len, Vek32f offset, Vek32f slope);
+VEKS_API VekStatus veksVectorSlope_64f(Vek64f* pDst, int len, Vek64f offset, Vek64f slope);
+
+/* pDst[i] = magn * sin(pi * i^2 / (2 * len)); magn >= 0. */
+VEKS_API VekStatus veksVectorJaehne_8u(Vek8u* pDst, int len, Vek8u magn);
+VEKS_API VekStatus veksVectorJaehne_8s(Vek8s* pDst, int len, Vek8s magn);
+VEKS_API VekStatus veksVectorJaehne_16u(Vek16u* pDst, int len, Vek16u magn);
+VEKS_API VekStatus veksVectorJaehne_16s(Vek16s* pDst, int len, Vek16s magn);
+VEKS_API VekStatus veksVectorJaehne_32u(Vek32u* pDst, int len, Vek32u magn);
+VEKS_API VekStatus veksVectorJaehne_32s(Vek32s* pDst, int len, Vek32s magn);
+VEKS_API VekStatus veksVectorJaehne_32f(Vek32f* pDst, int len, Vek32f magn);
+VEKS_API VekStatus veksVectorJaehne_64f(Vek64f* pDst, int len, Vek64f magn);
+
+
 
 #ifdef __cplusplus
 }

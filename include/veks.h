@@ -510,6 +510,48 @@ VEKS_API VekStatus veksRandGaussFree_8u(VekRandGaussState_8u* pState);
 VEKS_API VekStatus veksRandGaussFree_16s(VekRandGaussState_16s* pState);
 VEKS_API VekStatus veksRandGaussFree_32f(VekRandGaussState_32f* pState);
 
+/* --- Tones and triangles ----------------------------------------------- */
+/* pDst[n] = magn * cos(2*pi*rFreq*n + phase) (complex: cos and sin parts);
+ * rFreq in [0, 0.5), *pPhase in [0, 2*pi), magn > 0. *pPhase receives the
+ * phase a continuation call starts from. hint vekAlgHintFast selects the
+ * vector recurrence for len >= 1024. */
+VEKS_API VekStatus veksTone_Direct_32f(Vek32f* pDst, int len, Vek32f magn, Vek32f rFreq, Vek32f* pPhase, VekHintAlgorithm hint);
+VEKS_API VekStatus veksTone_Direct_64f(Vek64f* pDst, int len, Vek64f magn, Vek64f rFreq, Vek64f* pPhase, VekHintAlgorithm hint);
+VEKS_API VekStatus veksTone_Direct_16s(Vek16s* pDst, int len, Vek16s magn, Vek32f rFreq, Vek32f* pPhase, VekHintAlgorithm hint);
+VEKS_API VekStatus veksTone_Direct_32fc(Vek32fc* pDst, int len, Vek32f magn, Vek32f rFreq, Vek32f* pPhase, VekHintAlgorithm hint);
+VEKS_API VekStatus veksTone_Direct_64fc(Vek64fc* pDst, int len, Vek64f magn, Vek64f rFreq, Vek64f* pPhase, VekHintAlgorithm hint);
+VEKS_API VekStatus veksTone_Direct_16sc(Vek16sc* pDst, int len, Vek16s magn, Vek32f rFreq, Vek32f* pPhase, VekHintAlgorithm hint);
+
+/* Triangle of period 2*pi in phase: magn at phase 0, falling to -magn at
+ * pi + asym, rising back to magn at 2*pi; asym in [-pi, pi). */
+VEKS_API VekStatus veksTriangle_Direct_32f(Vek32f* pDst, int len, Vek32f magn, Vek32f rFreq, Vek32f asym, Vek32f* pPhase);
+VEKS_API VekStatus veksTriangle_Direct_64f(Vek64f* pDst, int len, Vek64f magn, Vek64f rFreq, Vek64f asym, Vek64f* pPhase);
+VEKS_API VekStatus veksTriangle_Direct_16s(Vek16s* pDst, int len, Vek16s magn, Vek32f rFreq, Vek32f asym, Vek32f* pPhase);
+VEKS_API VekStatus veksTriangle_Direct_32fc(Vek32fc* pDst, int len, Vek32f magn, Vek32f rFreq, Vek32f asym, Vek32f* pPhase);
+VEKS_API VekStatus veksTriangle_Direct_64fc(Vek64fc* pDst, int len, Vek64f magn, Vek64f rFreq, Vek64f asym, Vek64f* pPhase);
+VEKS_API VekStatus veksTriangle_Direct_16sc(Vek16sc* pDst, int len, Vek16s magn, Vek32f rFreq, Vek32f asym, Vek32f* pPhase);
+
+/* Q15 forms: rFreqQ15 in [0, 16383], phaseQ15 in [0, 205886], asymQ15 in
+ * [-102943, 102943], each value * 2^-15; magn >= 1. The state forms keep
+ * the sample position so that consecutive calls continue one waveform. */
+typedef struct VekToneState_16s     VekToneState_16s;
+typedef struct VekTriangleState_16s VekTriangleState_16s;
+
+VEKS_API VekStatus veksToneGetStateSizeQ15_16s(int* pSize);
+VEKS_API VekStatus veksToneInitQ15_16s(VekToneState_16s* pState, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15);
+VEKS_API VekStatus veksToneInitAllocQ15_16s(VekToneState_16s** ppState, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15);
+VEKS_API VekStatus veksToneQ15_16s(Vek16s* pDst, int len, VekToneState_16s* pState);
+VEKS_API VekStatus veksToneQ15_Direct_16s(Vek16s* pDst, int len, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15);
+/* Releases a state from InitAlloc; harmless (and a no-op) for one from Init. */
+VEKS_API VekStatus veksToneFree(VekToneState_16s* pState);
+
+VEKS_API VekStatus veksTriangleGetStateSizeQ15_16s(int* pSize);
+VEKS_API VekStatus veksTriangleInitQ15_16s(VekTriangleState_16s* pState, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15, Vek32s asymQ15);
+VEKS_API VekStatus veksTriangleInitAllocQ15_16s(VekTriangleState_16s** ppState, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15, Vek32s asymQ15);
+VEKS_API VekStatus veksTriangleQ15_16s(Vek16s* pDst, int len, VekTriangleState_16s* pState);
+VEKS_API VekStatus veksTriangleQ15_Direct_16s(Vek16s* pDst, int len, Vek16s magn, Vek16s rFreqQ15, Vek32s phaseQ15, Vek32s asymQ15);
+VEKS_API VekStatus veksTriangleFree(VekTriangleState_16s* pState);
+
 /* --- Ramps, slopes and the Jaehne chirp --------------------------------- */
 /* pDst[i] = offset + slope * i. Ramp evaluates each element directly (integer
  * forms round half away from zero and saturate); Slope accumulates the line

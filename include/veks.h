@@ -288,6 +288,176 @@ VEKS_API VekStatus veksSwapBytes_64u_I(Vek64u* pSrcDst, int len);
 
 
 /* ==== Elementary math, magnitude and phase ==== */
+/* Absolute value; the integer forms saturate (|-32768| is 32767). */
+VEKS_API VekStatus veksAbs_16s(const Vek16s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksAbs_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksAbs_32s(const Vek32s* pSrc, Vek32s* pDst, int len);
+VEKS_API VekStatus veksAbs_32s_I(Vek32s* pSrcDst, int len);
+VEKS_API VekStatus veksAbs_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksAbs_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksAbs_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksAbs_64f_I(Vek64f* pSrcDst, int len);
+
+/* Square (complex square for complex types). */
+VEKS_API VekStatus veksSqr_8u_Sfs(const Vek8u* pSrc, Vek8u* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_8u_ISfs(Vek8u* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16s_ISfs(Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16u_Sfs(const Vek16u* pSrc, Vek16u* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16u_ISfs(Vek16u* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_16sc_ISfs(Vek16sc* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqr_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksSqr_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksSqr_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksSqr_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksSqr_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksSqr_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksSqr_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksSqr_64fc_I(Vek64fc* pSrcDst, int len);
+
+/* Square root (principal root for complex types). Negative elements of
+ * real types return vekStsSqrtNegArg after the whole vector is done. */
+VEKS_API VekStatus veksSqrt_8u_Sfs(const Vek8u* pSrc, Vek8u* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_8u_ISfs(Vek8u* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16s_ISfs(Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16u_Sfs(const Vek16u* pSrc, Vek16u* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16u_ISfs(Vek16u* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_16sc_ISfs(Vek16sc* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_64s_Sfs(const Vek64s* pSrc, Vek64s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_64s_ISfs(Vek64s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_64s16s_Sfs(const Vek64s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksSqrt_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksSqrt_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksSqrt_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksSqrt_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksSqrt_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksSqrt_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksSqrt_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksSqrt_64fc_I(Vek64fc* pSrcDst, int len);
+
+/* Cube root. */
+VEKS_API VekStatus veksCubrt_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksCubrt_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+
+/* Exponential; the integer forms round ties up and saturate. */
+VEKS_API VekStatus veksExp_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_16s_ISfs(Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_32s_ISfs(Vek32s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_64s_Sfs(const Vek64s* pSrc, Vek64s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_64s_ISfs(Vek64s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksExp_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksExp_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksExp_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksExp_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksExp_32f64f(const Vek32f* pSrc, Vek64f* pDst, int len);
+
+/* Natural logarithm. Zero elements return vekStsLnZeroArg, negative ones
+ * vekStsLnNegArg (the kind met first in vector order), with every element
+ * written. */
+VEKS_API VekStatus veksLn_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksLn_16s_ISfs(Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksLn_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksLn_32s_ISfs(Vek32s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksLn_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksLn_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksLn_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksLn_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksLn_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksLn_64f32f(const Vek64f* pSrc, Vek32f* pDst, int len);
+
+/* 10 * log10(x) of 32-bit integers. */
+VEKS_API VekStatus veks10Log10_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veks10Log10_32s_ISfs(Vek32s* pSrcDst, int len, int scaleFactor);
+
+/* Arc tangent in radians. */
+VEKS_API VekStatus veksArctan_32f(const Vek32f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksArctan_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksArctan_64f(const Vek64f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksArctan_64f_I(Vek64f* pSrcDst, int len);
+
+/* Sum of natural logarithms, accumulated in double precision. */
+VEKS_API VekStatus veksSumLn_16s32f(const Vek16s* pSrc, int len, Vek32f* pSum);
+VEKS_API VekStatus veksSumLn_32f(const Vek32f* pSrc, int len, Vek32f* pSum);
+VEKS_API VekStatus veksSumLn_32f64f(const Vek32f* pSrc, int len, Vek64f* pSum);
+VEKS_API VekStatus veksSumLn_64f(const Vek64f* pSrc, int len, Vek64f* pSum);
+
+/* Magnitude sqrt(re^2 + im^2) of interleaved or split complex data. */
+VEKS_API VekStatus veksMagnitude_32fc(const Vek32fc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_64fc(const Vek64fc* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_16sc32f(const Vek16sc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_16s32f(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMagnitude_16sc_Sfs(const Vek16sc* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMagnitude_32sc_Sfs(const Vek32sc* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMagnitude_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDst, int len,
+                                         int scaleFactor);
+
+/* Squared magnitude re^2 + im^2. */
+VEKS_API VekStatus veksMagSquared_32fc64f(const Vek32fc* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMagSquared_32sc32s_Sfs(const Vek32sc* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksPowerSpectr_32fc(const Vek32fc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_64fc(const Vek64fc* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_16sc32f(const Vek16sc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_16s32f(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPowerSpectr_16sc_Sfs(const Vek16sc* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksPowerSpectr_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDst, int len,
+                                           int scaleFactor);
+
+/* Phase atan2(im, re) in [-pi, pi]. */
+VEKS_API VekStatus veksPhase_32fc(const Vek32fc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPhase_64fc(const Vek64fc* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksPhase_16sc32f(const Vek16sc* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPhase_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPhase_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDst, int len);
+VEKS_API VekStatus veksPhase_16s32f(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek32f* pDst, int len);
+VEKS_API VekStatus veksPhase_16sc_Sfs(const Vek16sc* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksPhase_32sc_Sfs(const Vek32sc* pSrc, Vek32s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksPhase_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDst, int len,
+                                     int scaleFactor);
+
+/* Cartesian to polar: Magnitude over the whole vector, then Phase. */
+VEKS_API VekStatus veksCartToPolar_32fc(const Vek32fc* pSrc, Vek32f* pDstMagn, Vek32f* pDstPhase, int len);
+VEKS_API VekStatus veksCartToPolar_64fc(const Vek64fc* pSrc, Vek64f* pDstMagn, Vek64f* pDstPhase, int len);
+VEKS_API VekStatus veksCartToPolar_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDstMagn,
+                                       Vek32f* pDstPhase, int len);
+VEKS_API VekStatus veksCartToPolar_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDstMagn,
+                                       Vek64f* pDstPhase, int len);
+VEKS_API VekStatus veksCartToPolar_16sc_Sfs(const Vek16sc* pSrc, Vek16s* pDstMagn, Vek16s* pDstPhase, int len,
+                                            int magnScaleFactor, int phaseScaleFactor);
+
+/* Polar to Cartesian: (m cos p, m sin p). */
+VEKS_API VekStatus veksPolarToCart_32fc(const Vek32f* pSrcMagn, const Vek32f* pSrcPhase, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksPolarToCart_64fc(const Vek64f* pSrcMagn, const Vek64f* pSrcPhase, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksPolarToCart_32f(const Vek32f* pSrcMagn, const Vek32f* pSrcPhase, Vek32f* pDstRe,
+                                       Vek32f* pDstIm, int len);
+VEKS_API VekStatus veksPolarToCart_64f(const Vek64f* pSrcMagn, const Vek64f* pSrcPhase, Vek64f* pDstRe,
+                                       Vek64f* pDstIm, int len);
+VEKS_API VekStatus veksPolarToCart_16sc_Sfs(const Vek16s* pSrcMagn, const Vek16s* pSrcPhase, Vek16sc* pDst,
+                                            int len, int magnScaleFactor, int phaseScaleFactor);
+/* Phases are fixed-point numbers with phaseFixedPoint fraction bits. */
+VEKS_API VekStatus veksPolarToCart_16sc(const Vek16s* pSrcMagn, const Vek16s* pSrcPhase, int phaseFixedPoint,
+                                        Vek16sc* pDst, int len);
+VEKS_API VekStatus veksPolarToCart_32sc(const Vek32s* pSrcMagn, const Vek32s* pSrcPhase, int phaseFixedPoint,
+                                        Vek32sc* pDst, int len);
+
+/* Conjugate; ConjFlip also reverses the order (no overlap allowed). */
+VEKS_API VekStatus veksConj_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksConj_16sc_I(Vek16sc* pSrcDst, int len);
+VEKS_API VekStatus veksConj_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksConj_32fc_I(Vek32fc* pSrcDst, int len);
+VEKS_API VekStatus veksConj_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
+VEKS_API VekStatus veksConj_64fc_I(Vek64fc* pSrcDst, int len);
+VEKS_API VekStatus veksConjFlip_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len);
+VEKS_API VekStatus veksConjFlip_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len);
+VEKS_API VekStatus veksConjFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len);
 
 
 /* ==== Conversion, companding, bit packing, thresholds ==== */

@@ -477,6 +477,280 @@ VEKS_API VekStatus veksConjFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len
 
 /* ==== IIR, convolution and correlation ==== */
 
+/* IIR filters. Arbitrary order: taps B0..B(order), A0..A(order); biquad
+ * cascade: B0, B1, B2, A0, A1, A2 per section. States are laid into caller
+ * memory by Init (size from GetStateSize) or allocated by InitAlloc and
+ * released by Free. Mixed-type states filter in the tap type; integer data
+ * is written as round(y * 2^-scaleFactor), saturated. The 32s-tap states
+ * convert their taps with tapsFactor (tap * 2^-tapsFactor) to 32f. */
+typedef struct VekIIRState_32f VekIIRState_32f;
+typedef struct VekIIRState_32fc VekIIRState_32fc;
+typedef struct VekIIRState32f_16s VekIIRState32f_16s;
+typedef struct VekIIRState32fc_16sc VekIIRState32fc_16sc;
+typedef struct VekIIRState32s_16s VekIIRState32s_16s;
+typedef struct VekIIRState32sc_16sc VekIIRState32sc_16sc;
+typedef struct VekIIRState_64f VekIIRState_64f;
+typedef struct VekIIRState_64fc VekIIRState_64fc;
+typedef struct VekIIRState64f_32f VekIIRState64f_32f;
+typedef struct VekIIRState64fc_32fc VekIIRState64fc_32fc;
+typedef struct VekIIRState64f_32s VekIIRState64f_32s;
+typedef struct VekIIRState64fc_32sc VekIIRState64fc_32sc;
+typedef struct VekIIRState64f_16s VekIIRState64f_16s;
+typedef struct VekIIRState64fc_16sc VekIIRState64fc_16sc;
+typedef struct VekIIRSparseState_32f VekIIRSparseState_32f;
+
+/* 32f */
+VEKS_API VekStatus veksIIRGetStateSize_32f(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize_BiQuad_32f(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_BiQuad_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_BiQuad_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize_BiQuad_DF1_32f(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_BiQuad_DF1_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_BiQuad_DF1_32f(VekIIRState_32f** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps_32f(const Vek32f* pTaps, VekIIRState_32f* pState);
+VEKS_API VekStatus veksIIRFree_32f(VekIIRState_32f* pState);
+VEKS_API VekStatus veksIIRGetDlyLine_32f(const VekIIRState_32f* pState, Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine_32f(VekIIRState_32f* pState, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIR_32f(const Vek32f* pSrc, Vek32f* pDst, int len, VekIIRState_32f* pState);
+VEKS_API VekStatus veksIIR_32f_I(Vek32f* pSrcDst, int len, VekIIRState_32f* pState);
+VEKS_API VekStatus veksIIROne_32f(Vek32f src, Vek32f* pDstVal, VekIIRState_32f* pState);
+/* 32fc */
+VEKS_API VekStatus veksIIRGetStateSize_32fc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_32fc(VekIIRState_32fc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_32fc(VekIIRState_32fc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize_BiQuad_32fc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_BiQuad_32fc(VekIIRState_32fc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_BiQuad_32fc(VekIIRState_32fc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps_32fc(const Vek32fc* pTaps, VekIIRState_32fc* pState);
+VEKS_API VekStatus veksIIRFree_32fc(VekIIRState_32fc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine_32fc(const VekIIRState_32fc* pState, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine_32fc(VekIIRState_32fc* pState, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIR_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, VekIIRState_32fc* pState);
+VEKS_API VekStatus veksIIR_32fc_I(Vek32fc* pSrcDst, int len, VekIIRState_32fc* pState);
+VEKS_API VekStatus veksIIROne_32fc(Vek32fc src, Vek32fc* pDstVal, VekIIRState_32fc* pState);
+/* 32f_16s */
+VEKS_API VekStatus veksIIRGetStateSize32f_16s(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32f_16s(VekIIRState32f_16s** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32f_16s(VekIIRState32f_16s** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32f_BiQuad_16s(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32f_BiQuad_16s(VekIIRState32f_16s** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32f_BiQuad_16s(VekIIRState32f_16s** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32f_16s(const Vek32f* pTaps, VekIIRState32f_16s* pState);
+VEKS_API VekStatus veksIIRFree32f_16s(VekIIRState32f_16s* pState);
+VEKS_API VekStatus veksIIRGetDlyLine32f_16s(const VekIIRState32f_16s* pState, Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine32f_16s(VekIIRState32f_16s* pState, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIR32f_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, VekIIRState32f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR32f_16s_ISfs(Vek16s* pSrcDst, int len, VekIIRState32f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne32f_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekIIRState32f_16s* pState, int scaleFactor);
+/* 32fc_16sc */
+VEKS_API VekStatus veksIIRGetStateSize32fc_16sc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32fc_16sc(VekIIRState32fc_16sc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32fc_16sc(VekIIRState32fc_16sc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32fc_BiQuad_16sc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32fc_BiQuad_16sc(VekIIRState32fc_16sc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32fc_BiQuad_16sc(VekIIRState32fc_16sc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32fc_16sc(const Vek32fc* pTaps, VekIIRState32fc_16sc* pState);
+VEKS_API VekStatus veksIIRFree32fc_16sc(VekIIRState32fc_16sc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine32fc_16sc(const VekIIRState32fc_16sc* pState, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine32fc_16sc(VekIIRState32fc_16sc* pState, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIR32fc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, VekIIRState32fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR32fc_16sc_ISfs(Vek16sc* pSrcDst, int len, VekIIRState32fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne32fc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekIIRState32fc_16sc* pState, int scaleFactor);
+/* 32s_16s */
+VEKS_API VekStatus veksIIRGetStateSize32s_16s(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32s_16s(VekIIRState32s_16s** ppState, const Vek32s* pTaps, int order, int tapsFactor, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32s_16s(VekIIRState32s_16s** ppState, const Vek32s* pTaps, int order, int tapsFactor, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32s_BiQuad_16s(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32s_BiQuad_16s(VekIIRState32s_16s** ppState, const Vek32s* pTaps, int numBq, int tapsFactor, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32s_BiQuad_16s(VekIIRState32s_16s** ppState, const Vek32s* pTaps, int numBq, int tapsFactor, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32s_16s(const Vek32s* pTaps, VekIIRState32s_16s* pState, int tapsFactor);
+VEKS_API VekStatus veksIIRGetStateSize32s_16s32f(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32s_16s32f(VekIIRState32s_16s** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32s_16s32f(VekIIRState32s_16s** ppState, const Vek32f* pTaps, int order, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32s_BiQuad_16s32f(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32s_BiQuad_16s32f(VekIIRState32s_16s** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32s_BiQuad_16s32f(VekIIRState32s_16s** ppState, const Vek32f* pTaps, int numBq, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32s_16s32f(const Vek32f* pTaps, VekIIRState32s_16s* pState);
+VEKS_API VekStatus veksIIRFree32s_16s(VekIIRState32s_16s* pState);
+VEKS_API VekStatus veksIIRGetDlyLine32s_16s(const VekIIRState32s_16s* pState, Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine32s_16s(VekIIRState32s_16s* pState, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksIIR32s_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, VekIIRState32s_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR32s_16s_ISfs(Vek16s* pSrcDst, int len, VekIIRState32s_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne32s_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekIIRState32s_16s* pState, int scaleFactor);
+/* 32sc_16sc */
+VEKS_API VekStatus veksIIRGetStateSize32sc_16sc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32sc_16sc(VekIIRState32sc_16sc** ppState, const Vek32sc* pTaps, int order, int tapsFactor, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32sc_16sc(VekIIRState32sc_16sc** ppState, const Vek32sc* pTaps, int order, int tapsFactor, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32sc_BiQuad_16sc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32sc_BiQuad_16sc(VekIIRState32sc_16sc** ppState, const Vek32sc* pTaps, int numBq, int tapsFactor, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32sc_BiQuad_16sc(VekIIRState32sc_16sc** ppState, const Vek32sc* pTaps, int numBq, int tapsFactor, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32sc_16sc(const Vek32sc* pTaps, VekIIRState32sc_16sc* pState, int tapsFactor);
+VEKS_API VekStatus veksIIRGetStateSize32sc_16sc32fc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32sc_16sc32fc(VekIIRState32sc_16sc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32sc_16sc32fc(VekIIRState32sc_16sc** ppState, const Vek32fc* pTaps, int order, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize32sc_BiQuad_16sc32fc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit32sc_BiQuad_16sc32fc(VekIIRState32sc_16sc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc32sc_BiQuad_16sc32fc(VekIIRState32sc_16sc** ppState, const Vek32fc* pTaps, int numBq, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps32sc_16sc32fc(const Vek32fc* pTaps, VekIIRState32sc_16sc* pState);
+VEKS_API VekStatus veksIIRFree32sc_16sc(VekIIRState32sc_16sc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine32sc_16sc(const VekIIRState32sc_16sc* pState, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine32sc_16sc(VekIIRState32sc_16sc* pState, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksIIR32sc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, VekIIRState32sc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR32sc_16sc_ISfs(Vek16sc* pSrcDst, int len, VekIIRState32sc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne32sc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekIIRState32sc_16sc* pState, int scaleFactor);
+/* 64f */
+VEKS_API VekStatus veksIIRGetStateSize_64f(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_64f(VekIIRState_64f** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_64f(VekIIRState_64f** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize_BiQuad_64f(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_BiQuad_64f(VekIIRState_64f** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_BiQuad_64f(VekIIRState_64f** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps_64f(const Vek64f* pTaps, VekIIRState_64f* pState);
+VEKS_API VekStatus veksIIRFree_64f(VekIIRState_64f* pState);
+VEKS_API VekStatus veksIIRGetDlyLine_64f(const VekIIRState_64f* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine_64f(VekIIRState_64f* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIR_64f(const Vek64f* pSrc, Vek64f* pDst, int len, VekIIRState_64f* pState);
+VEKS_API VekStatus veksIIR_64f_I(Vek64f* pSrcDst, int len, VekIIRState_64f* pState);
+VEKS_API VekStatus veksIIROne_64f(Vek64f src, Vek64f* pDstVal, VekIIRState_64f* pState);
+/* 64fc */
+VEKS_API VekStatus veksIIRGetStateSize_64fc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_64fc(VekIIRState_64fc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_64fc(VekIIRState_64fc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize_BiQuad_64fc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit_BiQuad_64fc(VekIIRState_64fc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc_BiQuad_64fc(VekIIRState_64fc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps_64fc(const Vek64fc* pTaps, VekIIRState_64fc* pState);
+VEKS_API VekStatus veksIIRFree_64fc(VekIIRState_64fc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine_64fc(const VekIIRState_64fc* pState, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine_64fc(VekIIRState_64fc* pState, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIR_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, VekIIRState_64fc* pState);
+VEKS_API VekStatus veksIIR_64fc_I(Vek64fc* pSrcDst, int len, VekIIRState_64fc* pState);
+VEKS_API VekStatus veksIIROne_64fc(Vek64fc src, Vek64fc* pDstVal, VekIIRState_64fc* pState);
+/* 64f_32f */
+VEKS_API VekStatus veksIIRGetStateSize64f_32f(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_32f(VekIIRState64f_32f** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_32f(VekIIRState64f_32f** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64f_BiQuad_32f(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_BiQuad_32f(VekIIRState64f_32f** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_BiQuad_32f(VekIIRState64f_32f** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64f_32f(const Vek64f* pTaps, VekIIRState64f_32f* pState);
+VEKS_API VekStatus veksIIRFree64f_32f(VekIIRState64f_32f* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64f_32f(const VekIIRState64f_32f* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64f_32f(VekIIRState64f_32f* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIR64f_32f(const Vek32f* pSrc, Vek32f* pDst, int len, VekIIRState64f_32f* pState);
+VEKS_API VekStatus veksIIR64f_32f_I(Vek32f* pSrcDst, int len, VekIIRState64f_32f* pState);
+VEKS_API VekStatus veksIIROne64f_32f(Vek32f src, Vek32f* pDstVal, VekIIRState64f_32f* pState);
+/* 64fc_32fc */
+VEKS_API VekStatus veksIIRGetStateSize64fc_32fc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_32fc(VekIIRState64fc_32fc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_32fc(VekIIRState64fc_32fc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64fc_BiQuad_32fc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_BiQuad_32fc(VekIIRState64fc_32fc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_BiQuad_32fc(VekIIRState64fc_32fc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64fc_32fc(const Vek64fc* pTaps, VekIIRState64fc_32fc* pState);
+VEKS_API VekStatus veksIIRFree64fc_32fc(VekIIRState64fc_32fc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64fc_32fc(const VekIIRState64fc_32fc* pState, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64fc_32fc(VekIIRState64fc_32fc* pState, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIR64fc_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, VekIIRState64fc_32fc* pState);
+VEKS_API VekStatus veksIIR64fc_32fc_I(Vek32fc* pSrcDst, int len, VekIIRState64fc_32fc* pState);
+VEKS_API VekStatus veksIIROne64fc_32fc(Vek32fc src, Vek32fc* pDstVal, VekIIRState64fc_32fc* pState);
+/* 64f_32s */
+VEKS_API VekStatus veksIIRGetStateSize64f_32s(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64f_BiQuad_32s(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_BiQuad_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_BiQuad_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64f_BiQuad_DF1_32s(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_BiQuad_DF1_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_BiQuad_DF1_32s(VekIIRState64f_32s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64f_32s(const Vek64f* pTaps, VekIIRState64f_32s* pState);
+VEKS_API VekStatus veksIIRFree64f_32s(VekIIRState64f_32s* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64f_32s(const VekIIRState64f_32s* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64f_32s(VekIIRState64f_32s* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetDlyLine64f_DF1_32s(const VekIIRState64f_32s* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64f_DF1_32s(VekIIRState64f_32s* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIR64f_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int len, VekIIRState64f_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR64f_32s_ISfs(Vek32s* pSrcDst, int len, VekIIRState64f_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne64f_32s_Sfs(Vek32s src, Vek32s* pDstVal, VekIIRState64f_32s* pState, int scaleFactor);
+/* 64fc_32sc */
+VEKS_API VekStatus veksIIRGetStateSize64fc_32sc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_32sc(VekIIRState64fc_32sc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_32sc(VekIIRState64fc_32sc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64fc_BiQuad_32sc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_BiQuad_32sc(VekIIRState64fc_32sc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_BiQuad_32sc(VekIIRState64fc_32sc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64fc_32sc(const Vek64fc* pTaps, VekIIRState64fc_32sc* pState);
+VEKS_API VekStatus veksIIRFree64fc_32sc(VekIIRState64fc_32sc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64fc_32sc(const VekIIRState64fc_32sc* pState, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64fc_32sc(VekIIRState64fc_32sc* pState, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIR64fc_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, int len, VekIIRState64fc_32sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR64fc_32sc_ISfs(Vek32sc* pSrcDst, int len, VekIIRState64fc_32sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne64fc_32sc_Sfs(Vek32sc src, Vek32sc* pDstVal, VekIIRState64fc_32sc* pState, int scaleFactor);
+/* 64f_16s */
+VEKS_API VekStatus veksIIRGetStateSize64f_16s(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_16s(VekIIRState64f_16s** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_16s(VekIIRState64f_16s** ppState, const Vek64f* pTaps, int order, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64f_BiQuad_16s(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64f_BiQuad_16s(VekIIRState64f_16s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64f_BiQuad_16s(VekIIRState64f_16s** ppState, const Vek64f* pTaps, int numBq, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64f_16s(const Vek64f* pTaps, VekIIRState64f_16s* pState);
+VEKS_API VekStatus veksIIRFree64f_16s(VekIIRState64f_16s* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64f_16s(const VekIIRState64f_16s* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64f_16s(VekIIRState64f_16s* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksIIR64f_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, VekIIRState64f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR64f_16s_ISfs(Vek16s* pSrcDst, int len, VekIIRState64f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne64f_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekIIRState64f_16s* pState, int scaleFactor);
+/* 64fc_16sc */
+VEKS_API VekStatus veksIIRGetStateSize64fc_16sc(int order, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_16sc(VekIIRState64fc_16sc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_16sc(VekIIRState64fc_16sc** ppState, const Vek64fc* pTaps, int order, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRGetStateSize64fc_BiQuad_16sc(int numBq, int* pBufferSize);
+VEKS_API VekStatus veksIIRInit64fc_BiQuad_16sc(VekIIRState64fc_16sc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRInitAlloc64fc_BiQuad_16sc(VekIIRState64fc_16sc** ppState, const Vek64fc* pTaps, int numBq, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetTaps64fc_16sc(const Vek64fc* pTaps, VekIIRState64fc_16sc* pState);
+VEKS_API VekStatus veksIIRFree64fc_16sc(VekIIRState64fc_16sc* pState);
+VEKS_API VekStatus veksIIRGetDlyLine64fc_16sc(const VekIIRState64fc_16sc* pState, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIRSetDlyLine64fc_16sc(VekIIRState64fc_16sc* pState, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksIIR64fc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, VekIIRState64fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIR64fc_16sc_ISfs(Vek16sc* pSrcDst, int len, VekIIRState64fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksIIROne64fc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekIIRState64fc_16sc* pState, int scaleFactor);
+
+/* Multichannel: channel c filtered by ppState[c] as the block call would. */
+VEKS_API VekStatus veksIIR_32f_P(const Vek32f** ppSrc, Vek32f** ppDst, int len, int nChannels, VekIIRState_32f** ppState);
+VEKS_API VekStatus veksIIR_32f_IP(Vek32f** ppSrcDst, int len, int nChannels, VekIIRState_32f** ppState);
+VEKS_API VekStatus veksIIR64f_32s_PSfs(const Vek32s** ppSrc, Vek32s** ppDst, int len, int nChannels,
+                                       VekIIRState64f_32s** ppState, int scaleFactor);
+VEKS_API VekStatus veksIIR64f_32s_IPSfs(Vek32s** ppSrcDst, int len, int nChannels, VekIIRState64f_32s** ppState,
+                                        int scaleFactor);
+
+/* Sparse IIR: y[n] = sum b[i] x[n - p[i]] + sum a[j] y[n - q[j]]; pTaps
+ * holds the nzTapsLen b values then the nzTapsLen2 a values, pTapPos the
+ * positions p (from 0, increasing) then q (from 1, increasing); orderB and
+ * orderA are the largest positions. The delay line holds orderB inputs
+ * then orderA outputs, newest first. */
+VEKS_API VekStatus veksIIRSparseGetStateSize_32f(int nzTapsLen, int nzTapsLen2, int orderB, int orderA, int* pStateSize);
+VEKS_API VekStatus veksIIRSparseInit_32f(VekIIRSparseState_32f** ppState, const Vek32f* pTaps, const Vek32s* pTapPos,
+                                         int nzTapsLen, int nzTapsLen2, const Vek32f* pDlyLine, Vek8u* pBuf);
+VEKS_API VekStatus veksIIRSparse_32f(const Vek32f* pSrc, Vek32f* pDst, int len, VekIIRSparseState_32f* pState);
+
+/* Stateless 16-bit integer filters. Taps B0..B(order), s, A1..A(order)
+ * (biquad: B0, B1, B2, s, A1, A2 per section) with the scale exponent s in
+ * the place of A0; the 32-bit delay line is read and updated. */
+VEKS_API VekStatus veksIIR_Direct_16s(const Vek16s* pSrc, Vek16s* pDst, int len, const Vek16s* pTaps, int order,
+                                      Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIR_Direct_16s_I(Vek16s* pSrcDst, int len, const Vek16s* pTaps, int order, Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIROne_Direct_16s(Vek16s src, Vek16s* pDstVal, const Vek16s* pTaps, int order, Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIROne_Direct_16s_I(Vek16s* pSrcDst, const Vek16s* pTaps, int order, Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIR_BiQuadDirect_16s(const Vek16s* pSrc, Vek16s* pDst, int len, const Vek16s* pTaps, int numBq,
+                                            Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIR_BiQuadDirect_16s_I(Vek16s* pSrcDst, int len, const Vek16s* pTaps, int numBq, Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIROne_BiQuadDirect_16s(Vek16s src, Vek16s* pDstVal, const Vek16s* pTaps, int numBq,
+                                               Vek32s* pDlyLine);
+VEKS_API VekStatus veksIIROne_BiQuadDirect_16s_I(Vek16s* pSrcDst, const Vek16s* pTaps, int numBq, Vek32s* pDlyLine);
+
 
 /* ==== Windows, filter design, median, resampling ==== */
 

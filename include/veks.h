@@ -468,6 +468,132 @@ VEKS_API VekStatus veksConjFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len
 
 /* ==== FFT: specifications, complex and real transforms ==== */
 
+/* Specification objects: opaque, laid into caller memory by Init or
+ * allocated by InitAlloc; sized with the matching GetSize. */
+typedef struct VekFFTSpec_C_16sc   VekFFTSpec_C_16sc;
+typedef struct VekFFTSpec_C_16s    VekFFTSpec_C_16s;
+typedef struct VekFFTSpec_R_16s    VekFFTSpec_R_16s;
+typedef struct VekFFTSpec_C_32fc   VekFFTSpec_C_32fc;
+typedef struct VekFFTSpec_C_32f    VekFFTSpec_C_32f;
+typedef struct VekFFTSpec_R_32f    VekFFTSpec_R_32f;
+typedef struct VekFFTSpec_C_64fc   VekFFTSpec_C_64fc;
+typedef struct VekFFTSpec_C_64f    VekFFTSpec_C_64f;
+typedef struct VekFFTSpec_R_64f    VekFFTSpec_R_64f;
+typedef struct VekFFTSpec_C_32sc   VekFFTSpec_C_32sc;
+typedef struct VekFFTSpec_C_32s    VekFFTSpec_C_32s;
+typedef struct VekFFTSpec_R_32s    VekFFTSpec_R_32s;
+typedef struct VekFFTSpec_R_16s32s VekFFTSpec_R_16s32s;
+
+VEKS_API VekStatus veksFFTGetSize_C_32fc(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_32fc(VekFFTSpec_C_32fc** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_32fc(VekFFTSpec_C_32fc** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_32fc(VekFFTSpec_C_32fc* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_32fc(const VekFFTSpec_C_32fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_32f(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_32f(VekFFTSpec_C_32f** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_32f(VekFFTSpec_C_32f** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_32f(VekFFTSpec_C_32f* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_32f(const VekFFTSpec_C_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_R_32f(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_R_32f(VekFFTSpec_R_32f** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_R_32f(VekFFTSpec_R_32f** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_R_32f(VekFFTSpec_R_32f* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_R_32f(const VekFFTSpec_R_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_64fc(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_64fc(VekFFTSpec_C_64fc** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_64fc(VekFFTSpec_C_64fc** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_64fc(VekFFTSpec_C_64fc* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_64fc(const VekFFTSpec_C_64fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_64f(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_64f(VekFFTSpec_C_64f** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_64f(VekFFTSpec_C_64f** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_64f(VekFFTSpec_C_64f* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_64f(const VekFFTSpec_C_64f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_R_64f(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_R_64f(VekFFTSpec_R_64f** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_R_64f(VekFFTSpec_R_64f** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_R_64f(VekFFTSpec_R_64f* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_R_64f(const VekFFTSpec_R_64f* pSpec, int* pBufferSize);
+
+/* Complex FFT: forward exp(-i), inverse exp(+i); interleaved and split. */
+VEKS_API VekStatus veksFFTFwd_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekFFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32fc_I(Vek32fc* pSrcDst, const VekFFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekFFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_64fc_I(Vek64fc* pSrcDst, const VekFFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDstRe, Vek32f* pDstIm, const VekFFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32f_I(Vek32f* pSrcDstRe, Vek32f* pSrcDstIm, const VekFFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDstRe, Vek64f* pDstIm, const VekFFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_64f_I(Vek64f* pSrcDstRe, Vek64f* pSrcDstIm, const VekFFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekFFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32fc_I(Vek32fc* pSrcDst, const VekFFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekFFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_64fc_I(Vek64fc* pSrcDst, const VekFFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDstRe, Vek32f* pDstIm, const VekFFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32f_I(Vek32f* pSrcDstRe, Vek32f* pSrcDstIm, const VekFFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDstRe, Vek64f* pDstIm, const VekFFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_64f_I(Vek64f* pSrcDstRe, Vek64f* pSrcDstIm, const VekFFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+
+/* Real FFT into and out of the packed layouts CCS, Pack and Perm. */
+VEKS_API VekStatus veksFFTFwd_RToCCS_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_32f_I(Vek32f* pSrcDst, const VekFFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_64f_I(Vek64f* pSrcDst, const VekFFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+
+/* Products of packed spectra and expansion to full complex spectra. */
+VEKS_API VekStatus veksMulPack_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMulPack_32f_I(const Vek32f* pSrc, Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksMulPack_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMulPack_64f_I(const Vek64f* pSrc, Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksMulPack_16s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMulPack_16s_ISfs(const Vek16s* pSrc, Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMulPerm_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, Vek32f* pDst, int len);
+VEKS_API VekStatus veksMulPerm_32f_I(const Vek32f* pSrc, Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksMulPerm_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, Vek64f* pDst, int len);
+VEKS_API VekStatus veksMulPerm_64f_I(const Vek64f* pSrc, Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksMulPerm_16s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMulPerm_16s_ISfs(const Vek16s* pSrc, Vek16s* pSrcDst, int len, int scaleFactor);
+VEKS_API VekStatus veksMulPackConj_32f_I(const Vek32f* pSrc, Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksMulPackConj_64f_I(const Vek64f* pSrc, Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksConjPack_32fc(const Vek32f* pSrc, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPack_32fc_I(Vek32fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjPack_64fc(const Vek64f* pSrc, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPack_64fc_I(Vek64fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjPack_16sc(const Vek16s* pSrc, Vek16sc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPack_16sc_I(Vek16sc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_32fc(const Vek32f* pSrc, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_32fc_I(Vek32fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_64fc(const Vek64f* pSrc, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_64fc_I(Vek64fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_16sc(const Vek16s* pSrc, Vek16sc* pDst, int dstLen);
+VEKS_API VekStatus veksConjPerm_16sc_I(Vek16sc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_32fc(const Vek32f* pSrc, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_32fc_I(Vek32fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_64fc(const Vek64f* pSrc, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_64fc_I(Vek64fc* pSrcDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_16sc(const Vek16s* pSrc, Vek16sc* pDst, int dstLen);
+VEKS_API VekStatus veksConjCcs_16sc_I(Vek16sc* pSrcDst, int dstLen);
+/* ---- end FFT float ---- */
+
 
 /* ==== DFT, DCT, Hilbert, Goertzel, wavelets ==== */
 

@@ -1,0 +1,76 @@
+// The power-of-two FFT engine as the rest of the library uses it.
+//
+// A plan is a read-only view of the tables a specification holds (or of the
+// built-in tables for the small orders); the functions below run complex
+// and real transforms against it and never allocate. The public
+// veksFFT* functions, and the DFT, DCT, Hilbert and FFT-based filters, all
+// reach the same kernels through this interface:
+//
+//     const auto* spec = reinterpret_cast<const FloatSpec<float>*>(pSpec);
+//     cfft(complex_plan(*spec), src, dst, /*inverse=*/false, scale_ptr);
+#ifndef VEKS_TRANSFORM_FFT_ENGINE_H
+#define VEKS_TRANSFORM_FFT_ENGINE_H
+
+#include <cstdint>
+
+namespace veks {
+namespace fft {
+
+// A complex transform of length 2^order.
+template <class T>
+struct ComplexPlan {
+    int order = 0;
+    const std::int32_t* bitrev = nullptr;  // rev_{order-2}(g) for the N/4 groups
+    const T* twiddle = nullptr;            // stage tables (float) or records (double)
+    int tw_order = 0;                      // double: the order the records were built for
+};
+
+// A real transform of length 2^order: the half-length complex plan plus the
+// recombination tables T_r[k] = (0.5 cos, 0.5 - 0.5 sin) and
+// T_c[k] = (cos, -sin) of 2*pi*k/N, k < N/4.
+template <class T>
+struct RealPlan {
+    int order = 0;
+    ComplexPlan<T> half;
+    const T* real_tw = nullptr;
+    const T* ccs_tw = nullptr;
+    bool small = false;  // order <= 5: computed as a full-length complex transform
+};
+
+// Plans of the orders that need no specification tables (complex order <= 5,
+// `order` outside that range gives an empty plan.
+template <class T>
+ComplexPlan<T> builtin_complex_plan(int order);
+template <class T>
+const T* builtin_real_table(int order, bool ccs);
+
+// Complex FFT, forward (exp(-i...)) or inverse (exp(+i...)), interleaved or
+// split data; src may equal dst. `scale` null means unscaled, otherwise
+// every output is multiplied by *scale.
+template <class T>
+void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale);
+template <class T>
+void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T* dst_re, T* dst_im,
+                bool inverse, const T* scale);
+
+// Real forward FFT of 2^order values into the Perm layout (src may equal dst).
+template <class T>
+void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale);
+// Inverse real FFT of a Perm spectrum held in `data`, in place.
+template <class T>
+void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale);
+
+// The three packed layouts of a real spectrum.
+enum class Packed { Perm, Pack, CCS };
+// Rewrites a Perm spectrum of n reals held in d (room for n + 2 for CCS)
+// into `to`, in place.
+template <class T>
+void perm_to(Packed to, T* d, int n);
+// Writes the Perm form of a packed spectrum `src` into dst (may be equal).
+template <class T>
+void to_perm(Packed from, const T* src, T* dst, int n);
+
+}  // namespace fft
+}  // namespace veks
+
+#endif

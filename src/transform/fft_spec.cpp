@@ -1,0 +1,157 @@
+// Building, releasing and querying the floating FFT specifications.
+#include "fft_spec.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/check.h"
+#include "fft_tables.h"
+
+namespace veks {
+namespace fft {
+namespace {
+
+template <class P>
+P* align32(P* p) {
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    return reinterpret_cast<P*>((a + 31) & ~std::uintptr_t(31));
+}
+
+// Sequential placement of 32-byte aligned tables behind the header.
+struct Cursor {
+    Vek8u* p;
+    template <class T>
+    T* take(std::int64_t count) {
+        T* t = reinterpret_cast<T*>(p);
+        p = align32(p + count * std::int64_t(sizeof(T)));
+        return t;
+    }
+};
+
+}  // namespace
+
+template <class T>
+VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
+                          Vek8u* spec_mem, Vek8u* init_mem) {
+    VEKS_CHECK(check_ptrs(pp));
+    VEKS_CHECK(check_param(order < 0 || order > max_order<T>(), vekStsFftOrderErr));
+    VEKS_CHECK(check_ptrs(spec_mem));
+    auto* s = reinterpret_cast<FloatSpec<T>*>(align32(spec_mem));
+    std::memset(static_cast<void*>(s), 0, kFloatHeaderBytes);
+    s->order = order;
+    s->hint = hint;
+    if (!valid_flag(flag)) return vekStsFftFlagErr;  // identifier stays 0
+    const std::int64_t n = std::int64_t(1) << order;
+    s->fwd_scaled = flag == 1 || flag == 4;
+    s->inv_scaled = flag == 2 || flag == 4;
+    if (flag == 1 || flag == 2) s->scale = T(1) / T(n);
+    if (flag == 4) s->scale = static_cast<T>(1.0 / std::sqrt(double(n)));
+    if (order > fixed_upto<T>(dom)) {
+        if (order > 10 && !init_mem) return vekStsNullPtrErr;
+        const SineBase<T> base = make_base<T>(order, align32(reinterpret_cast<T*>(init_mem)));
+        Cursor cur{reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes};
+        const int c = dom == Domain::Complex ? order : order - 1;
+        if (c > 5) {
+            std::int32_t* rev = cur.take<std::int32_t>(0);
+            cur.take<std::int32_t>(build_bitrev(c, rev));
+            T* tw = cur.take<T>(0);
+            cur.take<T>(build_twiddles<T>(base, c, tw));
+            s->bitrev = rev;
+            s->twiddle = tw;
+            s->tw_order = c;
+        }
+        if (dom == Domain::Real) {
+            T* rt = cur.take<T>(0);
+            cur.take<T>(build_real_table<T>(base, order, false, rt));
+            T* ct = cur.take<T>(0);
+            cur.take<T>(build_real_table<T>(base, order, true, ct));
+            s->real_tw = rt;
+            s->ccs_tw = ct;
+        }
+        const std::int64_t work = float_sizes<T>(dom, order).work;
+        s->work_size = static_cast<std::int32_t>(work > 0 ? work - 32 : 0);
+    }
+    s->id = id;
+    *pp = s;
+    return vekStsNoErr;
+}
+
+template <class T>
+VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint) {
+    VEKS_CHECK(check_ptrs(pp));
+    int dummy = 0;
+    VEKS_CHECK(check_size_query<T>(order, flag, &dummy, &dummy, &dummy));
+    const Sizes sz = float_sizes<T>(dom, order);
+    Vek8u* spec = veksMalloc_8u(static_cast<int>(sz.spec));
+    if (!spec) return vekStsMemAllocErr;
+    Vek8u* init = nullptr;
+    if (sz.init > 0) {
+        init = veksMalloc_8u(static_cast<int>(sz.init));
+        if (!init) {
+            veksFree(spec);
+            return vekStsMemAllocErr;
+        }
+    }
+    void* made = nullptr;
+    const VekStatus st = init_float_spec<T>(id, dom, &made, order, flag, hint, spec, init);
+    veksFree(init);
+    if (st != vekStsNoErr) {
+        veksFree(spec);
+        return st;
+    }
+    auto* s = static_cast<FloatSpec<T>*>(made);
+    s->owned = 1;
+    s->block = spec;
+    *pp = s;
+    return vekStsNoErr;
+}
+
+template <class T>
+VekStatus free_float_spec(std::uint32_t id, void* spec) {
+    VEKS_CHECK(check_ptrs(spec));
+    VEKS_CHECK(check_id(spec, id));
+    auto* s = static_cast<FloatSpec<T>*>(spec);
+    s->id = 0;
+    if (s->owned) veksFree(static_cast<Vek8u*>(s->block));
+    return vekStsNoErr;
+}
+
+template <class T>
+VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size) {
+    VEKS_CHECK(check_ptrs(spec, size));
+    VEKS_CHECK(check_id(spec, id));
+    const auto* s = static_cast<const FloatSpec<T>*>(spec);
+    *size = s->work_size > 0 ? s->work_size + 32 : 0;
+    return vekStsNoErr;
+}
+
+template <class T>
+ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
+    if (!s.twiddle) return builtin_complex_plan<T>(s.order);
+    return {s.order, s.bitrev, s.twiddle, s.tw_order};
+}
+
+template <class T>
+RealPlan<T> real_plan(const FloatSpec<T>& s) {
+    RealPlan<T> p;
+    p.order = s.order;
+    const int c = s.order > 0 ? s.order - 1 : 0;
+    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order} : builtin_complex_plan<T>(c);
+    p.real_tw = s.real_tw ? s.real_tw : builtin_real_table<T>(s.order, false);
+    p.ccs_tw = s.ccs_tw ? s.ccs_tw : builtin_real_table<T>(s.order, true);
+    p.small = s.order <= 5;
+    return p;
+}
+
+#define VEKS_FFT_SPEC_INSTANTIATE(T)                                                                  \
+    template VekStatus init_float_spec<T>(std::uint32_t, Domain, void**, int, int, int, Vek8u*, Vek8u*); \
+    template VekStatus init_alloc_float_spec<T>(std::uint32_t, Domain, void**, int, int, int);        \
+    template VekStatus free_float_spec<T>(std::uint32_t, void*);                                      \
+    template VekStatus float_buf_size<T>(std::uint32_t, const void*, int*);                           \
+    template ComplexPlan<T> complex_plan<T>(const FloatSpec<T>&);                                     \
+    template RealPlan<T> real_plan<T>(const FloatSpec<T>&);
+VEKS_FFT_SPEC_INSTANTIATE(float)
+VEKS_FFT_SPEC_INSTANTIATE(double)
+
+}  // namespace fft
+}  // namespace veks

@@ -1,0 +1,98 @@
+#include "fft_tables.h"
+
+#include <cmath>
+
+#include "fft_builtin.h"
+
+namespace veks {
+namespace fft {
+
+template <class T>
+void SineBase<T>::twiddle(std::int64_t e, int m, T& re, T& im) const {
+    const std::int64_t quarter = (std::int64_t(1) << m) / 4;
+    const int shift = order - m;
+    if (quarter == 0) {  // m < 2: only e = 0 (and e = 1 of m = 1) occur
+        re = (e == 0) ? T(1) : T(-1);
+        im = T(0);
+        return;
+    }
+    const std::int64_t q = e / quarter, r = e % quarter;
+    const T s = base[r << shift], c = base[(quarter - r) << shift];
+    switch (q & 3) {
+        case 0: re = c; im = -s; break;
+        case 1: re = -s; im = -c; break;
+        case 2: re = -c; im = s; break;
+        default: re = s; im = c; break;
+    }
+}
+
+template <class T>
+SineBase<T> make_base(int order, T* mem) {
+    if (order <= 10) {
+        if constexpr (sizeof(T) == 4)
+            return {kSine1024_32f, 10};
+        else
+            return {kSine1024_64f, 10};
+    }
+    // Arguments stay within pi/4: sines below N/8, cosines above.
+    const std::int64_t n = std::int64_t(1) << order, q = n / 4;
+    const double step = 2.0 * 3.14159265358979323846 / double(n);
+    for (std::int64_t k = 0; k <= q; ++k)
+        mem[k] = static_cast<T>(k <= n / 8 ? std::sin(double(k) * step) : std::cos(double(q - k) * step));
+    return {mem, order};
+}
+
+template SineBase<float> make_base<float>(int, float*);
+template SineBase<double> make_base<double>(int, double*);
+
+std::int64_t build_bitrev(int order, std::int32_t* out) {
+    const int m = order - 2;
+    const std::int64_t groups = std::int64_t(1) << m;
+    out[0] = 0;
+    for (std::int64_t g = 1; g < groups; ++g)  // rev(g) from rev(g >> 1)
+        out[g] = (out[g >> 1] >> 1) | static_cast<std::int32_t>((g & 1) << (m - 1));
+    out[groups] = 0;
+    return groups + 1;
+}
+
+template <>
+std::int64_t build_twiddles<float>(const SineBase<float>& b, int order, float* out) {
+    const std::int64_t n = std::int64_t(1) << order;
+    float* o = out;
+    int m = order & 1 ? 5 : 4;
+    for (std::int64_t M = std::int64_t(1) << m; M <= n; M *= 4, m += 2)
+        for (std::int64_t g = 0; g < M / 4; g += 4)
+            for (int j = 1; j <= 3; ++j) {
+                for (int l = 0; l < 4; ++l) b.twiddle((j * (g + l)) % M, m, o[l], o[4 + l]);
+                o += 8;
+            }
+    return o - out;
+}
+
+template <>
+std::int64_t build_twiddles<double>(const SineBase<double>& b, int order, double* out) {
+    const std::int64_t q = (std::int64_t(1) << order) / 4;
+    for (std::int64_t k = 0; k < q; ++k)
+        for (int j = 1; j <= 3; ++j) b.twiddle(j * k, order, out[6 * k + 2 * j - 2], out[6 * k + 2 * j - 1]);
+    return 6 * q;
+}
+
+template <class T>
+std::int64_t build_real_table(const SineBase<T>& b, int order, bool ccs, T* out) {
+    const std::int64_t q = order >= 2 ? (std::int64_t(1) << order) / 4 : 1;
+    for (std::int64_t k = 0; k < q; ++k) {
+        T c, ms;
+        b.twiddle(k, order, c, ms);
+        out[2 * k] = ccs ? c : T(0.5) * c;
+        out[2 * k + 1] = ccs ? ms : T(0.5) + T(0.5) * ms;
+    }
+    return 2 * q;
+}
+
+template struct SineBase<float>;
+template struct SineBase<double>;
+template std::int64_t build_real_table<float>(const SineBase<float>&, int, bool, float*);
+template std::int64_t build_real_table<double>(const SineBase<double>&, int, bool, double*);
+
+}  // namespace fft
+}  // namespace veks

@@ -1153,6 +1153,33 @@ VEKS_API VekStatus veksVectorJaehne_32s(Vek32s* pDst, int len, Vek32s magn);
 VEKS_API VekStatus veksVectorJaehne_32f(Vek32f* pDst, int len, Vek32f magn);
 VEKS_API VekStatus veksVectorJaehne_64f(Vek64f* pDst, int len, Vek64f magn);
 
+/* --- Speech and communications support --------------------------------- */
+/* *pSrcDst = alpha * y + (1 - alpha) * term(n) over the block, where term is
+ * the sample (Linear) or its square (Power) shifted right by srcShiftRight
+ * (clamped to 0..15 and 0..31); alpha is an integer. */
+VEKS_API VekStatus veksUpdateLinear_16s32s_I(const Vek16s* pSrc, int len, Vek32s* pSrcDst, int srcShiftRight, Vek16s alpha, VekHintAlgorithm hint);
+VEKS_API VekStatus veksUpdatePower_16s32s_I(const Vek16s* pSrc, int len, Vek32s* pSrcDst, int srcShiftRight, Vek16s alpha, VekHintAlgorithm hint);
+
+/* Cauchy loss 0.5*ln(1 + (x/C)^2), its derivative x/(x^2 + C^2), and the
+ * derivative with the second derivative (C^2 - x^2)/(C^2 + x^2)^2 in pD2F;
+ * C > 0. */
+VEKS_API VekStatus veksCauchy_32f_I(Vek32f* pSrcDst, int len, Vek32f C);
+VEKS_API VekStatus veksCauchyD_32f_I(Vek32f* pSrcDst, int len, Vek32f C);
+VEKS_API VekStatus veksCauchyDD2_32f_I(Vek32f* pSrcDst, Vek32f* pD2F, int len, Vek32f C);
+
+/* Phase increment between consecutive complex samples, 32768/pi per radian;
+ * *pDlyPoint is the sample before pSrc[0] and receives the last sample. */
+VEKS_API VekStatus veksDemodulateFM_CToR_16s(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDst, int len, Vek16sc* pDlyPoint);
+
+/* --- Trellis decoding (4-D codes of 16, 32 or 64 states) ---------------- */
+/* Nearest lattice point of every 2-D subset of a received point. */
+VEKS_API VekStatus veksGetVarPointDV_16sc(const Vek16sc* pSrc, Vek32u* pDstVar, Vek32u* pDstDist, const Vek8u* pLabel, int numStates);
+/* Best pair of 2-D points for every 4-D subset. */
+VEKS_API VekStatus veksBuildSymblTableDV4D_16sc(const Vek32u* pDist, Vek16u* pTable, int numStates, int subsetXor);
+/* Add-compare-select over the next-state table. */
+VEKS_API VekStatus veksCalcStatesDV_16sc(const Vek16u* pPathError, const Vek8u* pNextState, Vek16u* pBranchError, const Vek16u* pTable, Vek32u* pDecision, int numStates, int offset);
+/* Best state and rebased path metrics; resets the branch metrics. */
+VEKS_API VekStatus veksUpdatePathMetricsDV_16u(Vek16u* pBranchError, Vek16u* pMinPathError, Vek8u* pMinState, Vek16u* pPathError, int numStates);
 
 
 #ifdef __cplusplus

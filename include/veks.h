@@ -465,6 +465,67 @@ VEKS_API VekStatus veksConjFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len
 
 /* ==== Statistics: reductions, extremes, sorting ==== */
 
+/* Comparison sorts in place. */
+VEKS_API VekStatus veksSortAscend_8u_I(Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksSortAscend_16u_I(Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksSortAscend_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksSortAscend_32s_I(Vek32s* pSrcDst, int len);
+VEKS_API VekStatus veksSortAscend_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksSortAscend_64f_I(Vek64f* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_8u_I(Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_16u_I(Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_16s_I(Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_32s_I(Vek32s* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_32f_I(Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksSortDescend_64f_I(Vek64f* pSrcDst, int len);
+
+/* Comparison sorts that also return the permutation: pDstIdx[k] is the
+ * original position of pSrcDst[k]. */
+VEKS_API VekStatus veksSortIndexAscend_8u_I(Vek8u* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexAscend_16u_I(Vek16u* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexAscend_16s_I(Vek16s* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexAscend_32s_I(Vek32s* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexAscend_32f_I(Vek32f* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexAscend_64f_I(Vek64f* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_8u_I(Vek8u* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_16u_I(Vek16u* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_16s_I(Vek16s* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_32s_I(Vek32s* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_32f_I(Vek32f* pSrcDst, int* pDstIdx, int len);
+VEKS_API VekStatus veksSortIndexDescend_64f_I(Vek64f* pSrcDst, int* pDstIdx, int len);
+
+/* Radix sorts in place; pTmp holds len elements of scratch. Floats sort
+ * by bit pattern: -0 before +0, negative NaNs first, positive NaNs last. */
+VEKS_API VekStatus veksSortRadixAscend_8u_I(Vek8u* pSrcDst, Vek8u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_16u_I(Vek16u* pSrcDst, Vek16u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_16s_I(Vek16s* pSrcDst, Vek16s* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_32u_I(Vek32u* pSrcDst, Vek32u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_32s_I(Vek32s* pSrcDst, Vek32s* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_32f_I(Vek32f* pSrcDst, Vek32f* pTmp, int len);
+VEKS_API VekStatus veksSortRadixAscend_64f_I(Vek64f* pSrcDst, Vek64f* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_8u_I(Vek8u* pSrcDst, Vek8u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_16u_I(Vek16u* pSrcDst, Vek16u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_16s_I(Vek16s* pSrcDst, Vek16s* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_32u_I(Vek32u* pSrcDst, Vek32u* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_32s_I(Vek32s* pSrcDst, Vek32s* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_32f_I(Vek32f* pSrcDst, Vek32f* pTmp, int len);
+VEKS_API VekStatus veksSortRadixDescend_64f_I(Vek64f* pSrcDst, Vek64f* pTmp, int len);
+
+/* Stable radix index sorts of keys read at byte offsets k*srcStrideBytes;
+ * pSrc is not modified, pTmpIndx holds len indexes of scratch. */
+VEKS_API VekStatus veksSortRadixIndexAscend_8u(const Vek8u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexAscend_16u(const Vek16u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexAscend_16s(const Vek16s* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexAscend_32u(const Vek32u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexAscend_32s(const Vek32s* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexAscend_32f(const Vek32f* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_8u(const Vek8u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_16u(const Vek16u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_16s(const Vek16s* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_32u(const Vek32u* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_32s(const Vek32s* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+VEKS_API VekStatus veksSortRadixIndexDescend_32f(const Vek32f* pSrc, Vek32s srcStrideBytes, int* pDstIndx, int* pTmpIndx, int len);
+
 
 /* ==== FFT: specifications, complex and real transforms ==== */
 

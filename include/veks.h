@@ -661,6 +661,300 @@ VEKS_API VekStatus veksConjCcs_16sc_I(Vek16sc* pSrcDst, int dstLen);
 
 /* ==== FIR, multirate FIR, LMS ==== */
 
+/* FIR states live in caller memory (Init) or library memory (InitAlloc);
+ * callers treat them as opaque and size them with the size queries. */
+typedef struct VekFIRState32f_16s VekFIRState32f_16s;
+typedef struct VekFIRState32fc_16sc VekFIRState32fc_16sc;
+typedef struct VekFIRState32s_16s VekFIRState32s_16s;
+typedef struct VekFIRState32sc_16sc VekFIRState32sc_16sc;
+typedef struct VekFIRState64f_16s VekFIRState64f_16s;
+typedef struct VekFIRState64f_32f VekFIRState64f_32f;
+typedef struct VekFIRState64f_32s VekFIRState64f_32s;
+typedef struct VekFIRState64fc_16sc VekFIRState64fc_16sc;
+typedef struct VekFIRState64fc_32fc VekFIRState64fc_32fc;
+typedef struct VekFIRState64fc_32sc VekFIRState64fc_32sc;
+typedef struct VekFIRState_16s VekFIRState_16s;
+typedef struct VekFIRState_32f VekFIRState_32f;
+typedef struct VekFIRState_32fc VekFIRState_32fc;
+typedef struct VekFIRState_32s VekFIRState_32s;
+typedef struct VekFIRState_64f VekFIRState_64f;
+typedef struct VekFIRState_64fc VekFIRState_64fc;
+typedef struct VekFIRSparseState_32f VekFIRSparseState_32f;
+typedef struct VekFIRLMSState_32f VekFIRLMSState_32f;
+typedef struct VekFIRLMSState32f_16s VekFIRLMSState32f_16s;
+typedef struct VekFIRLMSMRState32s_16s VekFIRLMSMRState32s_16s;
+typedef struct VekFIRLMSMRState32sc_16sc VekFIRLMSMRState32sc_16sc;
+
+/* Single-rate FIR state: y[n] = sum h[j] x[n-j], h in natural order. The
+ * public delay line holds tapsLen inputs, most recent first (NULL: zeros). */
+VEKS_API VekStatus veksFIRGetStateSize_32f(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, const Vek32f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRFree_32f(VekFIRState_32f* pState);
+VEKS_API VekStatus veksFIRGetTaps_32f(const VekFIRState_32f* pState, Vek32f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps_32f(const Vek32f* pTaps, VekFIRState_32f* pState);
+VEKS_API VekStatus veksFIRGetDlyLine_32f(const VekFIRState_32f* pState, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine_32f(VekFIRState_32f* pState, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize_32fc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_32fc(VekFIRState_32fc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek32fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_32fc(VekFIRState_32fc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRFree_32fc(VekFIRState_32fc* pState);
+VEKS_API VekStatus veksFIRGetTaps_32fc(const VekFIRState_32fc* pState, Vek32fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps_32fc(const Vek32fc* pTaps, VekFIRState_32fc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine_32fc(const VekFIRState_32fc* pState, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine_32fc(VekFIRState_32fc* pState, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize_64f(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_64f(VekFIRState_64f** ppState, const Vek64f* pTaps, int tapsLen, const Vek64f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_64f(VekFIRState_64f** ppState, const Vek64f* pTaps, int tapsLen, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRFree_64f(VekFIRState_64f* pState);
+VEKS_API VekStatus veksFIRGetTaps_64f(const VekFIRState_64f* pState, Vek64f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps_64f(const Vek64f* pTaps, VekFIRState_64f* pState);
+VEKS_API VekStatus veksFIRGetDlyLine_64f(const VekFIRState_64f* pState, Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine_64f(VekFIRState_64f* pState, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize_64fc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_64fc(VekFIRState_64fc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek64fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_64fc(VekFIRState_64fc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRFree_64fc(VekFIRState_64fc* pState);
+VEKS_API VekStatus veksFIRGetTaps_64fc(const VekFIRState_64fc* pState, Vek64fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps_64fc(const Vek64fc* pTaps, VekFIRState_64fc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine_64fc(const VekFIRState_64fc* pState, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine_64fc(VekFIRState_64fc* pState, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize_16s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRFree_16s(VekFIRState_16s* pState);
+VEKS_API VekStatus veksFIRGetTaps_16s(const VekFIRState_16s* pState, Vek16s* pTaps, int* pTapsFactor);
+VEKS_API VekStatus veksFIRSetTaps_16s(const Vek16s* pTaps, VekFIRState_16s* pState, int tapsFactor);
+VEKS_API VekStatus veksFIRGetDlyLine_16s(const VekFIRState_16s* pState, Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine_16s(VekFIRState_16s* pState, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize_32s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit_32s(VekFIRState_32s** ppState, const Vek32s* pTaps, int tapsLen, const Vek32s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc_32s(VekFIRState_32s** ppState, const Vek32s* pTaps, int tapsLen, const Vek32s* pDlyLine);
+VEKS_API VekStatus veksFIRFree_32s(VekFIRState_32s* pState);
+VEKS_API VekStatus veksFIRGetTaps_32s(const VekFIRState_32s* pState, Vek32s* pTaps);
+VEKS_API VekStatus veksFIRSetTaps_32s(const Vek32s* pTaps, VekFIRState_32s* pState);
+VEKS_API VekStatus veksFIRGetStateSize32f_16s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32f_16s(VekFIRState32f_16s** ppState, const Vek32f* pTaps, int tapsLen, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32f_16s(VekFIRState32f_16s** ppState, const Vek32f* pTaps, int tapsLen, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRFree32f_16s(VekFIRState32f_16s* pState);
+VEKS_API VekStatus veksFIRGetTaps32f_16s(const VekFIRState32f_16s* pState, Vek32f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps32f_16s(const Vek32f* pTaps, VekFIRState32f_16s* pState);
+VEKS_API VekStatus veksFIRGetDlyLine32f_16s(const VekFIRState32f_16s* pState, Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine32f_16s(VekFIRState32f_16s* pState, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize32fc_16sc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32fc_16sc(VekFIRState32fc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32fc_16sc(VekFIRState32fc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRFree32fc_16sc(VekFIRState32fc_16sc* pState);
+VEKS_API VekStatus veksFIRGetTaps32fc_16sc(const VekFIRState32fc_16sc* pState, Vek32fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps32fc_16sc(const Vek32fc* pTaps, VekFIRState32fc_16sc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine32fc_16sc(const VekFIRState32fc_16sc* pState, Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine32fc_16sc(VekFIRState32fc_16sc* pState, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize32s_16s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32s_16s(VekFIRState32s_16s** ppState, const Vek32s* pTaps, int tapsLen, int tapsFactor, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32s_16s(VekFIRState32s_16s** ppState, const Vek32s* pTaps, int tapsLen, int tapsFactor, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRFree32s_16s(VekFIRState32s_16s* pState);
+VEKS_API VekStatus veksFIRGetTaps32s_16s(const VekFIRState32s_16s* pState, Vek32s* pTaps, int* pTapsFactor);
+VEKS_API VekStatus veksFIRSetTaps32s_16s(const Vek32s* pTaps, VekFIRState32s_16s* pState, int tapsFactor);
+VEKS_API VekStatus veksFIRGetDlyLine32s_16s(const VekFIRState32s_16s* pState, Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine32s_16s(VekFIRState32s_16s* pState, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize32sc_16sc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32sc_16sc(VekFIRState32sc_16sc** ppState, const Vek32sc* pTaps, int tapsLen, int tapsFactor, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32sc_16sc(VekFIRState32sc_16sc** ppState, const Vek32sc* pTaps, int tapsLen, int tapsFactor, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRFree32sc_16sc(VekFIRState32sc_16sc* pState);
+VEKS_API VekStatus veksFIRGetTaps32sc_16sc(const VekFIRState32sc_16sc* pState, Vek32sc* pTaps, int* pTapsFactor);
+VEKS_API VekStatus veksFIRSetTaps32sc_16sc(const Vek32sc* pTaps, VekFIRState32sc_16sc* pState, int tapsFactor);
+VEKS_API VekStatus veksFIRGetDlyLine32sc_16sc(const VekFIRState32sc_16sc* pState, Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine32sc_16sc(VekFIRState32sc_16sc* pState, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64f_16s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64f_16s(VekFIRState64f_16s** ppState, const Vek64f* pTaps, int tapsLen, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64f_16s(VekFIRState64f_16s** ppState, const Vek64f* pTaps, int tapsLen, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRFree64f_16s(VekFIRState64f_16s* pState);
+VEKS_API VekStatus veksFIRGetTaps64f_16s(const VekFIRState64f_16s* pState, Vek64f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64f_16s(const Vek64f* pTaps, VekFIRState64f_16s* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64f_16s(const VekFIRState64f_16s* pState, Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64f_16s(VekFIRState64f_16s* pState, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64f_32f(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64f_32f(VekFIRState64f_32f** ppState, const Vek64f* pTaps, int tapsLen, const Vek32f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64f_32f(VekFIRState64f_32f** ppState, const Vek64f* pTaps, int tapsLen, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRFree64f_32f(VekFIRState64f_32f* pState);
+VEKS_API VekStatus veksFIRGetTaps64f_32f(const VekFIRState64f_32f* pState, Vek64f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64f_32f(const Vek64f* pTaps, VekFIRState64f_32f* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64f_32f(const VekFIRState64f_32f* pState, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64f_32f(VekFIRState64f_32f* pState, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64f_32s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64f_32s(VekFIRState64f_32s** ppState, const Vek64f* pTaps, int tapsLen, const Vek32s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64f_32s(VekFIRState64f_32s** ppState, const Vek64f* pTaps, int tapsLen, const Vek32s* pDlyLine);
+VEKS_API VekStatus veksFIRFree64f_32s(VekFIRState64f_32s* pState);
+VEKS_API VekStatus veksFIRGetTaps64f_32s(const VekFIRState64f_32s* pState, Vek64f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64f_32s(const Vek64f* pTaps, VekFIRState64f_32s* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64f_32s(const VekFIRState64f_32s* pState, Vek32s* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64f_32s(VekFIRState64f_32s* pState, const Vek32s* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64fc_16sc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64fc_16sc(VekFIRState64fc_16sc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64fc_16sc(VekFIRState64fc_16sc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRFree64fc_16sc(VekFIRState64fc_16sc* pState);
+VEKS_API VekStatus veksFIRGetTaps64fc_16sc(const VekFIRState64fc_16sc* pState, Vek64fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64fc_16sc(const Vek64fc* pTaps, VekFIRState64fc_16sc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64fc_16sc(const VekFIRState64fc_16sc* pState, Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64fc_16sc(VekFIRState64fc_16sc* pState, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64fc_32fc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64fc_32fc(VekFIRState64fc_32fc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek32fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64fc_32fc(VekFIRState64fc_32fc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRFree64fc_32fc(VekFIRState64fc_32fc* pState);
+VEKS_API VekStatus veksFIRGetTaps64fc_32fc(const VekFIRState64fc_32fc* pState, Vek64fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64fc_32fc(const Vek64fc* pTaps, VekFIRState64fc_32fc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64fc_32fc(const VekFIRState64fc_32fc* pState, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64fc_32fc(VekFIRState64fc_32fc* pState, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize64fc_32sc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek32sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, const Vek32sc* pDlyLine);
+VEKS_API VekStatus veksFIRFree64fc_32sc(VekFIRState64fc_32sc* pState);
+VEKS_API VekStatus veksFIRGetTaps64fc_32sc(const VekFIRState64fc_32sc* pState, Vek64fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps64fc_32sc(const Vek64fc* pTaps, VekFIRState64fc_32sc* pState);
+VEKS_API VekStatus veksFIRGetDlyLine64fc_32sc(const VekFIRState64fc_32sc* pState, Vek32sc* pDlyLine);
+VEKS_API VekStatus veksFIRSetDlyLine64fc_32sc(VekFIRState64fc_32sc* pState, const Vek32sc* pDlyLine);
+VEKS_API VekStatus veksFIRGetStateSize32s_16s32f(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32s_16s32f(VekFIRState32s_16s** ppState, const Vek32f* pTaps, int tapsLen, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32s_16s32f(VekFIRState32s_16s** ppState, const Vek32f* pTaps, int tapsLen, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRGetTaps32s_16s32f(const VekFIRState32s_16s* pState, Vek32f* pTaps);
+VEKS_API VekStatus veksFIRSetTaps32s_16s32f(const Vek32f* pTaps, VekFIRState32s_16s* pState);
+VEKS_API VekStatus veksFIRGetStateSize32sc_16sc32fc(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRInit32sc_16sc32fc(VekFIRState32sc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRInitAlloc32sc_16sc32fc(VekFIRState32sc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRGetTaps32sc_16sc32fc(const VekFIRState32sc_16sc* pState, Vek32fc* pTaps);
+VEKS_API VekStatus veksFIRSetTaps32sc_16sc32fc(const Vek32fc* pTaps, VekFIRState32sc_16sc* pState);
+
+/* Block and one-sample filtering; also runs multirate and stream states. */
+VEKS_API VekStatus veksFIR_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, VekFIRState_32f* pState);
+VEKS_API VekStatus veksFIR_32f_I(Vek32f* pSrcDst, int numIters, VekFIRState_32f* pState);
+VEKS_API VekStatus veksFIROne_32f(Vek32f src, Vek32f* pDstVal, VekFIRState_32f* pState);
+VEKS_API VekStatus veksFIR_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, VekFIRState_32fc* pState);
+VEKS_API VekStatus veksFIR_32fc_I(Vek32fc* pSrcDst, int numIters, VekFIRState_32fc* pState);
+VEKS_API VekStatus veksFIROne_32fc(Vek32fc src, Vek32fc* pDstVal, VekFIRState_32fc* pState);
+VEKS_API VekStatus veksFIR_64f(const Vek64f* pSrc, Vek64f* pDst, int numIters, VekFIRState_64f* pState);
+VEKS_API VekStatus veksFIR_64f_I(Vek64f* pSrcDst, int numIters, VekFIRState_64f* pState);
+VEKS_API VekStatus veksFIROne_64f(Vek64f src, Vek64f* pDstVal, VekFIRState_64f* pState);
+VEKS_API VekStatus veksFIR_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int numIters, VekFIRState_64fc* pState);
+VEKS_API VekStatus veksFIR_64fc_I(Vek64fc* pSrcDst, int numIters, VekFIRState_64fc* pState);
+VEKS_API VekStatus veksFIROne_64fc(Vek64fc src, Vek64fc* pDstVal, VekFIRState_64fc* pState);
+VEKS_API VekStatus veksFIR64f_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, VekFIRState64f_32f* pState);
+VEKS_API VekStatus veksFIR64f_32f_I(Vek32f* pSrcDst, int numIters, VekFIRState64f_32f* pState);
+VEKS_API VekStatus veksFIROne64f_32f(Vek32f src, Vek32f* pDstVal, VekFIRState64f_32f* pState);
+VEKS_API VekStatus veksFIR64fc_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, VekFIRState64fc_32fc* pState);
+VEKS_API VekStatus veksFIR64fc_32fc_I(Vek32fc* pSrcDst, int numIters, VekFIRState64fc_32fc* pState);
+VEKS_API VekStatus veksFIROne64fc_32fc(Vek32fc src, Vek32fc* pDstVal, VekFIRState64fc_32fc* pState);
+VEKS_API VekStatus veksFIR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, VekFIRState_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR_16s_ISfs(Vek16s* pSrcDst, int numIters, VekFIRState_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekFIRState_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int numIters, VekFIRState_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR_32s_ISfs(Vek32s* pSrcDst, int numIters, VekFIRState_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne_32s_Sfs(Vek32s src, Vek32s* pDstVal, VekFIRState_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32f_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, VekFIRState32f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32f_16s_ISfs(Vek16s* pSrcDst, int numIters, VekFIRState32f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne32f_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekFIRState32f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32fc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, VekFIRState32fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32fc_16sc_ISfs(Vek16sc* pSrcDst, int numIters, VekFIRState32fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne32fc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekFIRState32fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32s_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, VekFIRState32s_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32s_16s_ISfs(Vek16s* pSrcDst, int numIters, VekFIRState32s_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne32s_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekFIRState32s_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32sc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, VekFIRState32sc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR32sc_16sc_ISfs(Vek16sc* pSrcDst, int numIters, VekFIRState32sc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne32sc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekFIRState32sc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, VekFIRState64f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_16s_ISfs(Vek16s* pSrcDst, int numIters, VekFIRState64f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_16s_Sfs(Vek16s src, Vek16s* pDstVal, VekFIRState64f_16s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int numIters, VekFIRState64f_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_32s_ISfs(Vek32s* pSrcDst, int numIters, VekFIRState64f_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_32s_Sfs(Vek32s src, Vek32s* pDstVal, VekFIRState64f_32s* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, VekFIRState64fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_16sc_ISfs(Vek16sc* pSrcDst, int numIters, VekFIRState64fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, VekFIRState64fc_16sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, int numIters, VekFIRState64fc_32sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_32sc_ISfs(Vek32sc* pSrcDst, int numIters, VekFIRState64fc_32sc* pState, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_32sc_Sfs(Vek32sc src, Vek32sc* pDstVal, VekFIRState64fc_32sc* pState, int scaleFactor);
+
+/* Stateless filtering: the caller keeps taps (natural order), a delay line
+ * of 2*tapsLen elements (doubled circular line) and the delay index. The
+ * 16s forms take Q15 taps. */
+
+/* Stream states keep no history: the source holds numIters + tapsLen - 1
+ * samples, oldest first. Sparse filter: non-zero taps at strictly
+ * increasing positions. */
+VEKS_API VekStatus veksFIRStreamGetStateSize_32f(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRStreamGetStateSize_16s(int tapsLen, int* pBufferSize);
+VEKS_API VekStatus veksFIRStreamInit_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRStreamInit_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int rndMode, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRStreamInitAlloc_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen);
+VEKS_API VekStatus veksFIRStreamInitAlloc_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int rndMode);
+
+/* Multirate FIR: up-sample by upFactor (sample at upPhase), filter, keep
+ * every downFactor-th output from downPhase. numIters*downFactor inputs give
+ * numIters*upFactor outputs; the delay line holds ceil(tapsLen/upFactor)
+ * inputs, most recent first. Block calls go through veksFIR_*. */
+VEKS_API VekStatus veksFIRMRGetStateSize_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit_32fc(VekFIRState_32fc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc_32fc(VekFIRState_32fc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize_64f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit_64f(VekFIRState_64f** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek64f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc_64f(VekFIRState_64f** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize_64fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit_64fc(VekFIRState_64fc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek64fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc_64fc(VekFIRState_64fc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32f_16s(VekFIRState32f_16s** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32f_16s(VekFIRState32f_16s** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32fc_16sc(VekFIRState32fc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32fc_16sc(VekFIRState32fc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32s_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32s_16s(VekFIRState32s_16s** ppState, const Vek32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32s_16s(VekFIRState32s_16s** ppState, const Vek32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32s_16s32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32s_16s32f(VekFIRState32s_16s** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32s_16s32f(VekFIRState32s_16s** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32sc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32sc_16sc(VekFIRState32sc_16sc** ppState, const Vek32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32sc_16sc(VekFIRState32sc_16sc** ppState, const Vek32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize32sc_16sc32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit32sc_16sc32fc(VekFIRState32sc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc32sc_16sc32fc(VekFIRState32sc_16sc** ppState, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64f_16s(VekFIRState64f_16s** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64f_16s(VekFIRState64f_16s** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64f_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64f_32f(VekFIRState64f_32f** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64f_32f(VekFIRState64f_32f** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64f_32s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64f_32s(VekFIRState64f_32s** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32s* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64f_32s(VekFIRState64f_32s** ppState, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32s* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64fc_16sc(VekFIRState64fc_16sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64fc_16sc(VekFIRState64fc_16sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek16sc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64fc_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64fc_32fc(VekFIRState64fc_32fc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32fc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64fc_32fc(VekFIRState64fc_32fc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRMRGetStateSize64fc_32sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRInit64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32sc* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRInitAlloc64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32sc* pDlyLine);
+VEKS_API VekStatus veksFIRMRStreamGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRStreamGetStateSize_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+VEKS_API VekStatus veksFIRMRStreamInit_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRMRStreamInit_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, int rndMode, Vek8u* pBuffer);
+
+/* LMS adaptive filters. Taps of the one-sample forms are reversed (element i
+ * multiplies the i-th oldest sample); state delay lines are tapsLen values
+ * of a circular line plus an index. */
+
+/* Fixed-point multirate LMS: 32-bit taps (upper 16 bits enter the sum),
+ * 16-bit samples; filtering, feeding and adaptation are separate calls. */
+
 
 /* ==== IIR, convolution and correlation ==== */
 

@@ -1233,6 +1233,58 @@ VEKS_API VekStatus veksIIROne_BiQuadDirect_16s(Vek16s src, Vek16s* pDstVal, cons
 VEKS_API VekStatus veksIIROne_BiQuadDirect_16s_I(Vek16s* pSrcDst, const Vek16s* pTaps, int numBq, Vek32s* pDlyLine);
 
 
+/* Linear convolution: pDst[n] = sum_k pSrc1[k] * pSrc2[n-k], n < src1Len +
+ * src2Len - 1; by FFT for long inputs. */
+VEKS_API VekStatus veksConv_32f(const Vek32f* pSrc1, int src1Len, const Vek32f* pSrc2, int src2Len, Vek32f* pDst);
+VEKS_API VekStatus veksConv_64f(const Vek64f* pSrc1, int src1Len, const Vek64f* pSrc2, int src2Len, Vek64f* pDst);
+VEKS_API VekStatus veksConv_16s_Sfs(const Vek16s* pSrc1, int src1Len, const Vek16s* pSrc2, int src2Len, Vek16s* pDst,
+                                    int scaleFactor);
+
+/* Biased convolution: pSrc2 points bias elements into a signal of src2Len
+ * elements; pDst[n] = sum_{k < src1Len} pSrc1[k] * pSrc2[n-k] over the
+ * signal, n < dstLen. */
+VEKS_API VekStatus veksConvBiased_32f(const Vek32f* pSrc1, int src1Len, const Vek32f* pSrc2, int src2Len, Vek32f* pDst,
+                                      int dstLen, int bias);
+
+/* Cyclic convolutions of length 4 and 8: pDst[n] = sum_k x[k] h[(n-k) mod N]. */
+VEKS_API VekStatus veksConvCyclic4x4_32f32fc(const Vek32f* x, const Vek32fc* h, Vek32fc* y);
+VEKS_API VekStatus veksConvCyclic8x8_32f(const Vek32f* x, const Vek32f* h, Vek32f* y);
+VEKS_API VekStatus veksConvCyclic8x8_16s_Sfs(const Vek16s* x, const Vek16s* h, Vek16s* y, int scaleFactor);
+
+/* Cross-correlation over dstLen lags from lowLag:
+ * pDst[n] = sum_k conj(pSrc1[k]) * pSrc2[k + n + lowLag]. */
+VEKS_API VekStatus veksCrossCorr_32f(const Vek32f* pSrc1, int src1Len, const Vek32f* pSrc2, int src2Len, Vek32f* pDst,
+                                     int dstLen, int lowLag);
+VEKS_API VekStatus veksCrossCorr_64f(const Vek64f* pSrc1, int src1Len, const Vek64f* pSrc2, int src2Len, Vek64f* pDst,
+                                     int dstLen, int lowLag);
+VEKS_API VekStatus veksCrossCorr_32fc(const Vek32fc* pSrc1, int src1Len, const Vek32fc* pSrc2, int src2Len,
+                                      Vek32fc* pDst, int dstLen, int lowLag);
+VEKS_API VekStatus veksCrossCorr_64fc(const Vek64fc* pSrc1, int src1Len, const Vek64fc* pSrc2, int src2Len,
+                                      Vek64fc* pDst, int dstLen, int lowLag);
+VEKS_API VekStatus veksCrossCorr_16s_Sfs(const Vek16s* pSrc1, int src1Len, const Vek16s* pSrc2, int src2Len,
+                                         Vek16s* pDst, int dstLen, int lowLag, int scaleFactor);
+VEKS_API VekStatus veksCrossCorr_16s64s(const Vek16s* pSrc1, int src1Len, const Vek16s* pSrc2, int src2Len,
+                                        Vek64s* pDst, int dstLen, int lowLag);
+
+/* Autocorrelation pDst[n] = sum_k pSrc[k+n] * conj(pSrc[k]) for n < srcLen
+ * (0 beyond); NormA divides by srcLen, NormB output n by srcLen - n. */
+VEKS_API VekStatus veksAutoCorr_32f(const Vek32f* pSrc, int srcLen, Vek32f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_64f(const Vek64f* pSrc, int srcLen, Vek64f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_32fc(const Vek32fc* pSrc, int srcLen, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_64fc(const Vek64fc* pSrc, int srcLen, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_16s_Sfs(const Vek16s* pSrc, int srcLen, Vek16s* pDst, int dstLen, int scaleFactor);
+VEKS_API VekStatus veksAutoCorr_NormA_32f(const Vek32f* pSrc, int srcLen, Vek32f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormA_64f(const Vek64f* pSrc, int srcLen, Vek64f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormA_32fc(const Vek32fc* pSrc, int srcLen, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormA_64fc(const Vek64fc* pSrc, int srcLen, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormA_16s_Sfs(const Vek16s* pSrc, int srcLen, Vek16s* pDst, int dstLen, int scaleFactor);
+VEKS_API VekStatus veksAutoCorr_NormB_32f(const Vek32f* pSrc, int srcLen, Vek32f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormB_64f(const Vek64f* pSrc, int srcLen, Vek64f* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormB_32fc(const Vek32fc* pSrc, int srcLen, Vek32fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormB_64fc(const Vek64fc* pSrc, int srcLen, Vek64fc* pDst, int dstLen);
+VEKS_API VekStatus veksAutoCorr_NormB_16s_Sfs(const Vek16s* pSrc, int srcLen, Vek16s* pDst, int dstLen, int scaleFactor);
+
+
 /* ==== Windows, filter design, median, resampling ==== */
 
 /* Windows: each multiplies a vector by a symmetric taper w[n] = w[len-1-n]

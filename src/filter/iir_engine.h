@@ -17,6 +17,7 @@
 #include "cplx.h"
 #include "iir_kernels.h"
 #include "iir_state.h"
+#include "round_sat.h"
 #include "veks.h"
 
 namespace veks {
@@ -31,16 +32,6 @@ template <class T, class D>
 inline T to_tap(const D& v) {
     if constexpr (is_cx<T>::value) return T(real_t<T>(v.re), real_t<T>(v.im));
     else return T(v);
-}
-
-// Nearest integer, ties to even, saturated to P.
-template <class P>
-inline P round_sat(double v) {
-    if (std::fabs(v) < 4503599627370496.0) {  // 2^52: adding the magic constant rounds exactly
-        const double magic = 6755399441055744.0;
-        v = (v + magic) - magic;
-    }
-    return saturate<P>(v);
 }
 
 // A filter output written to the data type: integers get the caller's

@@ -461,6 +461,220 @@ VEKS_API VekStatus veksConjFlip_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len
 
 
 /* ==== Conversion, companding, bit packing, thresholds ==== */
+/* ---- Type conversion -------------------------------------------------- */
+/* rndMode: vekRndZero (0) truncates, vekRndNear (1) rounds half to even,
+ * any other value acts as vekRndFin (half away from zero). The Vek16f forms
+ * accept 0 and 1, refuse 2 (vekStsRoundModeErr) and treat others as 0.
+ * Integer results are scaled by 2^-scaleFactor, rounded and saturated;
+ * floating results from integer sources are multiplied by 2^-scaleFactor. */
+
+/* Exact widening. */
+VEKS_API VekStatus veksConvert_8s16s(const Vek8s* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksConvert_16s32s(const Vek16s* pSrc, Vek32s* pDst, int len);
+VEKS_API VekStatus veksConvert_24s32s(const Vek24s* pSrc, Vek32s* pDst, int len);
+VEKS_API VekStatus veksConvert_24u32u(const Vek24u* pSrc, Vek32u* pDst, int len);
+
+/* Integer to floating point: the nearest value, ties to even. */
+VEKS_API VekStatus veksConvert_8s32f(const Vek8s* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_8u32f(const Vek8u* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_16s32f(const Vek16s* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_16u32f(const Vek16u* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_24s32f(const Vek24s* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_24u32f(const Vek24u* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_32s32f(const Vek32s* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_32s64f(const Vek32s* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksConvert_64s64f(const Vek64s* pSrc, Vek64f* pDst, int len);
+
+/* Between floating-point precisions, and 32-bit to 16-bit with saturation. */
+VEKS_API VekStatus veksConvert_32f64f(const Vek32f* pSrc, Vek64f* pDst, int len);
+VEKS_API VekStatus veksConvert_64f32f(const Vek64f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_32s16s(const Vek32s* pSrc, Vek16s* pDst, int len);
+
+/* Integer to floating point with a scale factor. */
+VEKS_API VekStatus veksConvert_16s32f_Sfs(const Vek16s* pSrc, Vek32f* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_32s32f_Sfs(const Vek32s* pSrc, Vek32f* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_16s64f_Sfs(const Vek16s* pSrc, Vek64f* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_32s64f_Sfs(const Vek32s* pSrc, Vek64f* pDst, int len, int scaleFactor);
+
+/* Integer to narrower integer with scaling. */
+VEKS_API VekStatus veksConvert_16s8s_Sfs(const Vek16s* pSrc, Vek8s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_32s24s_Sfs(const Vek32s* pSrc, Vek24s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_32u24u_Sfs(const Vek32u* pSrc, Vek24u* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_64s32s_Sfs(const Vek64s* pSrc, Vek32s* pDst, int len, int rndMode, int scaleFactor);
+
+/* Floating point to integer: scaled, rounded by rndMode, saturated. */
+VEKS_API VekStatus veksConvert_32f8s_Sfs(const Vek32f* pSrc, Vek8s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_32f8u_Sfs(const Vek32f* pSrc, Vek8u* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_32f16s_Sfs(const Vek32f* pSrc, Vek16s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_32f16u_Sfs(const Vek32f* pSrc, Vek16u* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_32f32s_Sfs(const Vek32f* pSrc, Vek32s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_64f16s_Sfs(const Vek64f* pSrc, Vek16s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_64f32s_Sfs(const Vek64f* pSrc, Vek32s* pDst, int len, int rndMode, int scaleFactor);
+VEKS_API VekStatus veksConvert_64f64s_Sfs(const Vek64f* pSrc, Vek64s* pDst, int len, int rndMode, int scaleFactor);
+/* Always round half to even. */
+VEKS_API VekStatus veksConvert_32f24s_Sfs(const Vek32f* pSrc, Vek24s* pDst, int len, int scaleFactor);
+VEKS_API VekStatus veksConvert_32f24u_Sfs(const Vek32f* pSrc, Vek24u* pDst, int len, int scaleFactor);
+
+/* Half precision. */
+VEKS_API VekStatus veksConvert_16s16f(const Vek16s* pSrc, Vek16f* pDst, int len, int rndMode);
+VEKS_API VekStatus veksConvert_32f16f(const Vek32f* pSrc, Vek16f* pDst, int len, int rndMode);
+VEKS_API VekStatus veksConvert_16f32f(const Vek16f* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksConvert_16f16s_Sfs(const Vek16f* pSrc, Vek16s* pDst, int len, int rndMode, int scaleFactor);
+
+/* ---- Channel join and split ------------------------------------------- */
+/* pDst[j*nChannels + c] takes sample j of channel c. The scaled forms map
+ * [-1.0, 1.0] onto the full integer range. */
+VEKS_API VekStatus veksJoin_32f16s_D2L(const Vek32f* const* pSrc, int nChannels, int chanLen, Vek16s* pDst);
+VEKS_API VekStatus veksJoinScaled_32f16s_D2L(const Vek32f* const* pSrc, int nChannels, int chanLen, Vek16s* pDst);
+VEKS_API VekStatus veksJoinScaled_32f24s_D2L(const Vek32f* const* pSrc, int nChannels, int chanLen, Vek24s* pDst);
+VEKS_API VekStatus veksSplitScaled_16s32f_D2L(const Vek16s* pSrc, Vek32f** pDst, int nChannels, int chanLen);
+VEKS_API VekStatus veksSplitScaled_24s32f_D2L(const Vek24s* pSrc, Vek32f** pDst, int nChannels, int chanLen);
+
+/* ---- G.711 companding ------------------------------------------------- */
+/* Code words are in their transmitted form. Floating linear values are
+ * fractions of full scale (1.0 = 32768). */
+VEKS_API VekStatus veksLinToALaw_16s8u(const Vek16s* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksLinToALaw_32f8u(const Vek32f* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksALawToLin_8u16s(const Vek8u* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksALawToLin_8u32f(const Vek8u* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksLinToMuLaw_16s8u(const Vek16s* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksLinToMuLaw_32f8u(const Vek32f* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksMuLawToLin_8u16s(const Vek8u* pSrc, Vek16s* pDst, int len);
+VEKS_API VekStatus veksMuLawToLin_8u32f(const Vek8u* pSrc, Vek32f* pDst, int len);
+VEKS_API VekStatus veksALawToMuLaw_8u(const Vek8u* pSrc, Vek8u* pDst, int len);
+VEKS_API VekStatus veksMuLawToALaw_8u(const Vek8u* pSrc, Vek8u* pDst, int len);
+
+/* ---- Bit packing ------------------------------------------------------ */
+/* Appends the pSrcBitsLen[i] low bits of each pSrc[i], most significant
+ * first, after the (dstBitOffset & 7) leading bits of pDst[0]. Bit lengths
+ * outside 0..32 are clamped and reported with vekStsBitLenClamped. */
+VEKS_API VekStatus veksPackBits_32u8u(const Vek32u* pSrc, const int* pSrcBitsLen, int len, Vek8u* pDst,
+                                      int dstBitOffset, int* pDstLenBit);
+
+/* ---- Thresholds ------------------------------------------------------- */
+/* relOp of the general forms; every other value is refused (vekStsBadArgErr). */
+typedef enum {
+    vekCmpLess    = 0,
+    vekCmpGreater = 4
+} VekCmpOp;
+
+/* Less (relOp 0): x < level gives level. Greater (relOp 4): x > level gives
+ * level. Complex forms compare the modulus with a real level and keep the
+ * phase; a negative level is refused (vekStsThreshNegLevelErr). */
+VEKS_API VekStatus veksThreshold_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level, int relOp);
+VEKS_API VekStatus veksThreshold_16s_I(Vek16s* pSrcDst, int len, Vek16s level, int relOp);
+VEKS_API VekStatus veksThreshold_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level, int relOp);
+VEKS_API VekStatus veksThreshold_32f_I(Vek32f* pSrcDst, int len, Vek32f level, int relOp);
+VEKS_API VekStatus veksThreshold_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level, int relOp);
+VEKS_API VekStatus veksThreshold_64f_I(Vek64f* pSrcDst, int len, Vek64f level, int relOp);
+VEKS_API VekStatus veksThreshold_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16s level, int relOp);
+VEKS_API VekStatus veksThreshold_16sc_I(Vek16sc* pSrcDst, int len, Vek16s level, int relOp);
+VEKS_API VekStatus veksThreshold_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level, int relOp);
+VEKS_API VekStatus veksThreshold_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level, int relOp);
+VEKS_API VekStatus veksThreshold_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level, int relOp);
+VEKS_API VekStatus veksThreshold_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level, int relOp);
+
+/* The general form with relOp fixed to Less or Greater. */
+VEKS_API VekStatus veksThreshold_LT_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LT_16s_I(Vek16s* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LT_32s(const Vek32s* pSrc, Vek32s* pDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_LT_32s_I(Vek32s* pSrcDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_LT_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LT_32f_I(Vek32f* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LT_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LT_64f_I(Vek64f* pSrcDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LT_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LT_16sc_I(Vek16sc* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LT_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LT_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LT_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LT_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GT_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GT_16s_I(Vek16s* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GT_32s(const Vek32s* pSrc, Vek32s* pDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_GT_32s_I(Vek32s* pSrcDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_GT_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GT_32f_I(Vek32f* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GT_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GT_64f_I(Vek64f* pSrcDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GT_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GT_16sc_I(Vek16sc* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GT_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GT_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GT_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GT_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level);
+
+/* LTVal: x < level gives value; GTVal: x > level gives value. Complex
+ * forms compare the modulus with a real level and store a complex value. */
+VEKS_API VekStatus veksThreshold_LTVal_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level, Vek16s value);
+VEKS_API VekStatus veksThreshold_LTVal_16s_I(Vek16s* pSrcDst, int len, Vek16s level, Vek16s value);
+VEKS_API VekStatus veksThreshold_LTVal_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level, Vek32f value);
+VEKS_API VekStatus veksThreshold_LTVal_32f_I(Vek32f* pSrcDst, int len, Vek32f level, Vek32f value);
+VEKS_API VekStatus veksThreshold_LTVal_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level, Vek64f value);
+VEKS_API VekStatus veksThreshold_LTVal_64f_I(Vek64f* pSrcDst, int len, Vek64f level, Vek64f value);
+VEKS_API VekStatus veksThreshold_LTVal_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16s level, Vek16sc value);
+VEKS_API VekStatus veksThreshold_LTVal_16sc_I(Vek16sc* pSrcDst, int len, Vek16s level, Vek16sc value);
+VEKS_API VekStatus veksThreshold_LTVal_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level, Vek32fc value);
+VEKS_API VekStatus veksThreshold_LTVal_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level, Vek32fc value);
+VEKS_API VekStatus veksThreshold_LTVal_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level, Vek64fc value);
+VEKS_API VekStatus veksThreshold_LTVal_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level, Vek64fc value);
+VEKS_API VekStatus veksThreshold_GTVal_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level, Vek16s value);
+VEKS_API VekStatus veksThreshold_GTVal_16s_I(Vek16s* pSrcDst, int len, Vek16s level, Vek16s value);
+VEKS_API VekStatus veksThreshold_GTVal_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level, Vek32f value);
+VEKS_API VekStatus veksThreshold_GTVal_32f_I(Vek32f* pSrcDst, int len, Vek32f level, Vek32f value);
+VEKS_API VekStatus veksThreshold_GTVal_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level, Vek64f value);
+VEKS_API VekStatus veksThreshold_GTVal_64f_I(Vek64f* pSrcDst, int len, Vek64f level, Vek64f value);
+VEKS_API VekStatus veksThreshold_GTVal_16sc(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16s level, Vek16sc value);
+VEKS_API VekStatus veksThreshold_GTVal_16sc_I(Vek16sc* pSrcDst, int len, Vek16s level, Vek16sc value);
+VEKS_API VekStatus veksThreshold_GTVal_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level, Vek32fc value);
+VEKS_API VekStatus veksThreshold_GTVal_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level, Vek32fc value);
+VEKS_API VekStatus veksThreshold_GTVal_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level, Vek64fc value);
+VEKS_API VekStatus veksThreshold_GTVal_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level, Vek64fc value);
+
+/* x < levelLT gives valueLT, x > levelGT gives valueGT; levelGT must not be
+ * below levelLT (vekStsThreshLevelOrderErr). */
+VEKS_API VekStatus veksThreshold_LTValGTVal_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s levelLT, Vek16s valueLT, Vek16s levelGT, Vek16s valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_16s_I(Vek16s* pSrcDst, int len, Vek16s levelLT, Vek16s valueLT, Vek16s levelGT, Vek16s valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_32s(const Vek32s* pSrc, Vek32s* pDst, int len, Vek32s levelLT, Vek32s valueLT, Vek32s levelGT, Vek32s valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_32s_I(Vek32s* pSrcDst, int len, Vek32s levelLT, Vek32s valueLT, Vek32s levelGT, Vek32s valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f levelLT, Vek32f valueLT, Vek32f levelGT, Vek32f valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_32f_I(Vek32f* pSrcDst, int len, Vek32f levelLT, Vek32f valueLT, Vek32f levelGT, Vek32f valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f levelLT, Vek64f valueLT, Vek64f levelGT, Vek64f valueGT);
+VEKS_API VekStatus veksThreshold_LTValGTVal_64f_I(Vek64f* pSrcDst, int len, Vek64f levelLT, Vek64f valueLT, Vek64f levelGT, Vek64f valueGT);
+
+/* On magnitudes, keeping the sign: LTAbs raises |x| to level, GTAbs limits
+ * |x| to level. */
+VEKS_API VekStatus veksThreshold_LTAbs_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LTAbs_16s_I(Vek16s* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_LTAbs_32s(const Vek32s* pSrc, Vek32s* pDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_LTAbs_32s_I(Vek32s* pSrcDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_LTAbs_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTAbs_32f_I(Vek32f* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTAbs_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LTAbs_64f_I(Vek64f* pSrcDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GTAbs_16s(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GTAbs_16s_I(Vek16s* pSrcDst, int len, Vek16s level);
+VEKS_API VekStatus veksThreshold_GTAbs_32s(const Vek32s* pSrc, Vek32s* pDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_GTAbs_32s_I(Vek32s* pSrcDst, int len, Vek32s level);
+VEKS_API VekStatus veksThreshold_GTAbs_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GTAbs_32f_I(Vek32f* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_GTAbs_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_GTAbs_64f_I(Vek64f* pSrcDst, int len, Vek64f level);
+
+/* Reciprocal with magnitudes below level raised to level (sign or phase
+ * kept). With level 0 a zero element gives an infinity and a warning:
+ * vekStsInvOfZero on short vectors, vekStsDivByZero from 8192 (32f),
+ * 2048 (32fc, 64f) or 512 (64fc) elements on, where the work is shared
+ * between threads. */
+VEKS_API VekStatus veksThreshold_LTInv_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTInv_32f_I(Vek32f* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTInv_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LTInv_64f_I(Vek64f* pSrcDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LTInv_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTInv_32fc_I(Vek32fc* pSrcDst, int len, Vek32f level);
+VEKS_API VekStatus veksThreshold_LTInv_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64f level);
+VEKS_API VekStatus veksThreshold_LTInv_64fc_I(Vek64fc* pSrcDst, int len, Vek64f level);
 
 
 /* ==== Statistics: reductions, extremes, sorting ==== */

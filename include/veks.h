@@ -679,6 +679,75 @@ VEKS_API VekStatus veksThreshold_LTInv_64fc_I(Vek64fc* pSrcDst, int len, Vek64f 
 
 /* ==== Statistics: reductions, extremes, sorting ==== */
 
+/* Extremes; an index result is the first position of the extreme. The
+ * index pointer of the Indx forms may be NULL. */
+VEKS_API VekStatus veksMax_16s(const Vek16s* pSrc, int len, Vek16s* pMax);
+VEKS_API VekStatus veksMax_32s(const Vek32s* pSrc, int len, Vek32s* pMax);
+VEKS_API VekStatus veksMax_32f(const Vek32f* pSrc, int len, Vek32f* pMax);
+VEKS_API VekStatus veksMax_64f(const Vek64f* pSrc, int len, Vek64f* pMax);
+VEKS_API VekStatus veksMin_16s(const Vek16s* pSrc, int len, Vek16s* pMin);
+VEKS_API VekStatus veksMin_32s(const Vek32s* pSrc, int len, Vek32s* pMin);
+VEKS_API VekStatus veksMin_32f(const Vek32f* pSrc, int len, Vek32f* pMin);
+VEKS_API VekStatus veksMin_64f(const Vek64f* pSrc, int len, Vek64f* pMin);
+VEKS_API VekStatus veksMaxIndx_16s(const Vek16s* pSrc, int len, Vek16s* pMax, int* pIndx);
+VEKS_API VekStatus veksMaxIndx_32s(const Vek32s* pSrc, int len, Vek32s* pMax, int* pIndx);
+VEKS_API VekStatus veksMaxIndx_32f(const Vek32f* pSrc, int len, Vek32f* pMax, int* pIndx);
+VEKS_API VekStatus veksMaxIndx_64f(const Vek64f* pSrc, int len, Vek64f* pMax, int* pIndx);
+VEKS_API VekStatus veksMinIndx_16s(const Vek16s* pSrc, int len, Vek16s* pMin, int* pIndx);
+VEKS_API VekStatus veksMinIndx_32s(const Vek32s* pSrc, int len, Vek32s* pMin, int* pIndx);
+VEKS_API VekStatus veksMinIndx_32f(const Vek32f* pSrc, int len, Vek32f* pMin, int* pIndx);
+VEKS_API VekStatus veksMinIndx_64f(const Vek64f* pSrc, int len, Vek64f* pMin, int* pIndx);
+
+/* Extremes of saturated magnitudes (|-32768| = 32767). */
+VEKS_API VekStatus veksMaxAbs_16s(const Vek16s* pSrc, int len, Vek16s* pMaxAbs);
+VEKS_API VekStatus veksMaxAbs_32s(const Vek32s* pSrc, int len, Vek32s* pMaxAbs);
+VEKS_API VekStatus veksMinAbs_16s(const Vek16s* pSrc, int len, Vek16s* pMinAbs);
+VEKS_API VekStatus veksMinAbs_32s(const Vek32s* pSrc, int len, Vek32s* pMinAbs);
+VEKS_API VekStatus veksMaxAbsIndx_16s(const Vek16s* pSrc, int len, Vek16s* pMaxAbs, int* pIndx);
+VEKS_API VekStatus veksMaxAbsIndx_32s(const Vek32s* pSrc, int len, Vek32s* pMaxAbs, int* pIndx);
+VEKS_API VekStatus veksMinAbsIndx_16s(const Vek16s* pSrc, int len, Vek16s* pMinAbs, int* pIndx);
+VEKS_API VekStatus veksMinAbsIndx_32s(const Vek32s* pSrc, int len, Vek32s* pMinAbs, int* pIndx);
+
+/* Both extremes, with or without their first positions. */
+VEKS_API VekStatus veksMinMax_8u(const Vek8u* pSrc, int len, Vek8u* pMin, Vek8u* pMax);
+VEKS_API VekStatus veksMinMax_16u(const Vek16u* pSrc, int len, Vek16u* pMin, Vek16u* pMax);
+VEKS_API VekStatus veksMinMax_16s(const Vek16s* pSrc, int len, Vek16s* pMin, Vek16s* pMax);
+VEKS_API VekStatus veksMinMax_32u(const Vek32u* pSrc, int len, Vek32u* pMin, Vek32u* pMax);
+VEKS_API VekStatus veksMinMax_32s(const Vek32s* pSrc, int len, Vek32s* pMin, Vek32s* pMax);
+VEKS_API VekStatus veksMinMax_32f(const Vek32f* pSrc, int len, Vek32f* pMin, Vek32f* pMax);
+VEKS_API VekStatus veksMinMax_64f(const Vek64f* pSrc, int len, Vek64f* pMin, Vek64f* pMax);
+VEKS_API VekStatus veksMinMaxIndx_8u(const Vek8u* pSrc, int len, Vek8u* pMin, int* pMinIndx, Vek8u* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_16u(const Vek16u* pSrc, int len, Vek16u* pMin, int* pMinIndx, Vek16u* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_16s(const Vek16s* pSrc, int len, Vek16s* pMin, int* pMinIndx, Vek16s* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_32u(const Vek32u* pSrc, int len, Vek32u* pMin, int* pMinIndx, Vek32u* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_32s(const Vek32s* pSrc, int len, Vek32s* pMin, int* pMinIndx, Vek32s* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_32f(const Vek32f* pSrc, int len, Vek32f* pMin, int* pMinIndx, Vek32f* pMax, int* pMaxIndx);
+VEKS_API VekStatus veksMinMaxIndx_64f(const Vek64f* pSrc, int len, Vek64f* pMin, int* pMinIndx, Vek64f* pMax, int* pMaxIndx);
+
+/* pSrcDst[n] = max (min) of pSrc[n] and pSrcDst[n]. */
+VEKS_API VekStatus veksMaxEvery_8u_I(const Vek8u* pSrc, Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksMaxEvery_16u_I(const Vek16u* pSrc, Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksMaxEvery_16s_I(const Vek16s* pSrc, Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksMaxEvery_32s_I(const Vek32s* pSrc, Vek32s* pSrcDst, int len);
+VEKS_API VekStatus veksMaxEvery_32f_I(const Vek32f* pSrc, Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_8u_I(const Vek8u* pSrc, Vek8u* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_16u_I(const Vek16u* pSrc, Vek16u* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_16s_I(const Vek16s* pSrc, Vek16s* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_32s_I(const Vek32s* pSrc, Vek32s* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_32f_I(const Vek32f* pSrc, Vek32f* pSrcDst, int len);
+VEKS_API VekStatus veksMinEvery_64f_I(const Vek64f* pSrc, Vek64f* pSrcDst, int len);
+
+/* Binary order of the largest magnitude; the float forms skip infinite
+ * and NaN elements and then return vekStsNotFiniteArg. */
+VEKS_API VekStatus veksMaxOrder_16s(const Vek16s* pSrc, int len, int* pOrder);
+VEKS_API VekStatus veksMaxOrder_32s(const Vek32s* pSrc, int len, int* pOrder);
+VEKS_API VekStatus veksMaxOrder_32f(const Vek32f* pSrc, int len, int* pOrder);
+VEKS_API VekStatus veksMaxOrder_64f(const Vek64f* pSrc, int len, int* pOrder);
+
+/* Nearest entries of an ascending table; equal distance picks the lower. */
+VEKS_API VekStatus veksFindNearestOne_16u(Vek16u inpVal, Vek16u* pOutVal, int* pOutIndex, const Vek16u* pTable, int tblLen);
+VEKS_API VekStatus veksFindNearest_16u(const Vek16u* pVals, Vek16u* pOutVals, int* pOutIndexes, int len, const Vek16u* pTable, int tblLen);
+
 /* Comparison sorts in place. */
 VEKS_API VekStatus veksSortAscend_8u_I(Vek8u* pSrcDst, int len);
 VEKS_API VekStatus veksSortAscend_16u_I(Vek16u* pSrcDst, int len);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 namespace veks {
 namespace {
@@ -32,6 +34,15 @@ std::size_t deterministic_cache_size(unsigned leaf) {
         largest = std::max(largest, ways * parts * line * sets);
     }
     return largest;
+}
+
+// VEKS_CPU_CAP=ssse3 or =avx2 keeps the library on that instruction set and
+// below: for comparing paths and for running the baseline on any machine.
+void cap(CpuInfo& info) {
+    const char* c = std::getenv("VEKS_CPU_CAP");
+    if (c == nullptr) return;
+    if (std::strcmp(c, "ssse3") == 0) info.avx2 = info.fma = info.avx512 = false;
+    if (std::strcmp(c, "avx2") == 0) info.avx512 = false;
 }
 
 CpuInfo detect() {
@@ -66,6 +77,7 @@ CpuInfo detect() {
         const std::size_t l2 = std::size_t((c >> 16) & 0xFFFF) * 1024;
         info.largest_cache = std::max(l3, l2);
     }
+    cap(info);
     return info;
 }
 

@@ -58,29 +58,47 @@ inline T gauss_value(double scaled, P mean) {
 
 // Polar method: pairs (x1, x2) uniform in the unit disc give two normal
 // values, x2's first, then x1's (possibly in the next call).
+//
+// Candidates are drawn in rounds of at most the pairs still needed, so the
+// engine never runs ahead of the words the sequence consumes; each round
+// keeps the accepted pairs (branch-free), then takes the logarithms and
+// square roots in straight loops.
 template <class T, class P>
 void gauss_fill(T* dst, int len, P mean, P std_dev, Engine& e, GaussCache& c) {
+    constexpr int kPairs = kBlock / 2;
     const double sd = static_cast<double>(std_dev);
     int i = 0;
     if (!c.need_pair && len > 0) {
         dst[i++] = gauss_value<T>(sd * c.factor * c.cached, mean);
         c.need_pair = 1;
     }
+    std::int32_t words[kBlock];
+    double x1[kPairs], x2[kPairs], s[kPairs];
     while (i < len) {
-        double x1, x2, s;
-        do {
-            x1 = static_cast<double>(e.next()) * kTwoPowM31;
-            x2 = static_cast<double>(e.next()) * kTwoPowM31;
-            s = x1 * x1 + x2 * x2;
-        } while (s >= 1.0 || s == 0.0);
-        const double factor = std::sqrt(-2.0 * std::log(s) / s);
-        dst[i++] = gauss_value<T>(sd * factor * x2, mean);
-        if (i < len) {
-            dst[i++] = gauss_value<T>(sd * factor * x1, mean);
-        } else {
-            c.need_pair = 0;
-            c.factor = factor;
-            c.cached = x1;
+        const int want = (len - i + 1) / 2;
+        const int k = want < kPairs ? want : kPairs;
+        e.fill(words, 2 * k);
+        int m = 0;
+        for (int j = 0; j < k; ++j) {
+            const double a = static_cast<double>(words[2 * j]) * kTwoPowM31;
+            const double b = static_cast<double>(words[2 * j + 1]) * kTwoPowM31;
+            const double r = a * a + b * b;
+            x1[m] = a;
+            x2[m] = b;
+            s[m] = r;
+            m += (r < 1.0 && r != 0.0) ? 1 : 0;
+        }
+        for (int j = 0; j < m; ++j) s[j] = std::sqrt(-2.0 * std::log(s[j]) / s[j]);  // the factor
+        for (int j = 0; j < m; ++j) {
+            const double g = sd * s[j];
+            dst[i++] = gauss_value<T>(g * x2[j], mean);
+            if (i < len) {
+                dst[i++] = gauss_value<T>(g * x1[j], mean);
+            } else {
+                c.need_pair = 0;
+                c.factor = s[j];
+                c.cached = x1[j];
+            }
         }
     }
 }

@@ -30,9 +30,13 @@ VekStatus tone_real(T* dst, int len, M magn, P rFreq, P* pPhase, VekHintAlgorith
     VEKS_CHECK(tone_checks(dst, len, magn, rFreq, pPhase));
     const double m = magn, w = kTwoPi * static_cast<double>(rFreq), ph = *pPhase;
     const bool fast = hint == vekAlgHintFast && len >= kFastFrom;
-    if (std::is_same_v<T, double> || fast) {
+    if (std::is_same_v<T, double>) {
         tone::rotator(len, m, w, ph, [dst](int n0, const double* re, const double*, int count) {
             for (int k = 0; k < count; ++k) dst[n0 + k] = round_away<T>(re[k]);
+        });
+    } else if (fast) {
+        tone::long_stride(len, m, w, ph, [dst](int n0, const double* y, int count) {
+            for (int k = 0; k < count; ++k) dst[n0 + k] = round_away<T>(y[k]);
         });
     } else {
         tone::recurrence(len, m, w, ph, [dst](int n, double v) { dst[n] = round_away<T>(v); });

@@ -1,14 +1,17 @@
 // Sampled cosine tones magn * cos(w n + phase), without a cos call per
 // sample.
 //
-// Two generators, both computing in double whatever the output type:
+// Three generators, all computing in double whatever the output type:
 //  - the short recurrence: three samples by cos, the fourth from
 //    y3 = 2cos(w) y2 - y1, then y[n] = 2cos(2w) y[n-2] - y[n-4]; two
 //    independent chains, the real tone's accurate setup;
 //  - the rotator: eight lanes advanced together by the rotation e^(8iw),
 //    re-anchored by cos/sin every block so errors cannot build up; it gives
 //    cosine and sine parts at once and serves the complex tones, the double
-//    tones and the fast setup.
+//    tones;
+//  - the long stride: y[n] = 2cos(8w) y[n-8] - y[n-16], eight independent
+//    chains that vectorise, restarted from sixteen exact samples every block
+//    (the real tone's fast setup).
 #ifndef VEKS_GENERATE_TONE_KERNELS_H
 #define VEKS_GENERATE_TONE_KERNELS_H
 
@@ -90,6 +93,27 @@ void rotator(int len, double magn, double w, double phase, Store&& store) {
             }
         }
         store(n0, re, im, count);
+    }
+}
+
+// Real samples by the stride-8 recurrence; `store(n0, y, count)` as above.
+template <class Store>
+void long_stride(int len, double magn, double w, double phase, Store&& store) {
+    constexpr int kStart = 2 * kLanes;
+    double tc[kStart], ts[kStart];
+    for (int k = 0; k < kStart; ++k) {
+        tc[k] = std::cos(w * k);
+        ts[k] = std::sin(w * k);
+    }
+    const double c8 = 2.0 * std::cos(w * kLanes);
+    alignas(16) double y[kBlock];
+    for (int n0 = 0; n0 < len; n0 += kBlock) {
+        const int count = len - n0 < kBlock ? len - n0 : kBlock;
+        const double theta = w * static_cast<double>(n0) + phase;
+        const double a = magn * std::cos(theta), b = magn * std::sin(theta);
+        for (int k = 0; k < kStart; ++k) y[k] = a * tc[k] - b * ts[k];
+        for (int k = kStart; k < count; ++k) y[k] = c8 * y[k - kLanes] - y[k - kStart];
+        store(n0, y, count);
     }
 }
 

@@ -936,7 +936,89 @@ VEKS_API VekStatus veksConjCcs_64fc(const Vek64f* pSrc, Vek64fc* pDst, int dstLe
 VEKS_API VekStatus veksConjCcs_64fc_I(Vek64fc* pSrcDst, int dstLen);
 VEKS_API VekStatus veksConjCcs_16sc(const Vek16s* pSrc, Vek16sc* pDst, int dstLen);
 VEKS_API VekStatus veksConjCcs_16sc_I(Vek16sc* pSrcDst, int dstLen);
-/* ---- end FFT float ---- */
+
+/* Integer kinds: size queries, Init, InitAlloc, Free, GetBufSize. */
+VEKS_API VekStatus veksFFTGetSize_C_16sc(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_16sc(VekFFTSpec_C_16sc** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_16sc(VekFFTSpec_C_16sc** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_16sc(VekFFTSpec_C_16sc* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_16sc(const VekFFTSpec_C_16sc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_16s(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_16s(VekFFTSpec_C_16s** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_16s(VekFFTSpec_C_16s** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_16s(VekFFTSpec_C_16s* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_16s(const VekFFTSpec_C_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_R_16s(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_R_16s(VekFFTSpec_R_16s** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_R_16s(VekFFTSpec_R_16s** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_R_16s(VekFFTSpec_R_16s* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_R_16s(const VekFFTSpec_R_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_32sc(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_32sc(VekFFTSpec_C_32sc** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_32sc(VekFFTSpec_C_32sc** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_32sc(VekFFTSpec_C_32sc* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_32sc(const VekFFTSpec_C_32sc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_C_32s(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_C_32s(VekFFTSpec_C_32s** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_C_32s(VekFFTSpec_C_32s** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_C_32s(VekFFTSpec_C_32s* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_C_32s(const VekFFTSpec_C_32s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_R_32s(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_R_32s(VekFFTSpec_R_32s** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_R_32s(VekFFTSpec_R_32s** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_R_32s(VekFFTSpec_R_32s* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_R_32s(const VekFFTSpec_R_32s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksFFTGetSize_R_16s32s(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksFFTInit_R_16s32s(VekFFTSpec_R_16s32s** ppSpec, int order, int flag, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksFFTInitAlloc_R_16s32s(VekFFTSpec_R_16s32s** ppSpec, int order, int flag, int hint);
+VEKS_API VekStatus veksFFTFree_R_16s32s(VekFFTSpec_R_16s32s* pSpec);
+VEKS_API VekStatus veksFFTGetBufSize_R_16s32s(const VekFFTSpec_R_16s32s* pSpec, int* pBufferSize);
+
+/* Integer complex FFT with scale factor. */
+VEKS_API VekStatus veksFFTFwd_CToC_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, const VekFFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_16sc_ISfs(Vek16sc* pSrcDst, const VekFFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, const VekFFTSpec_C_32sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32sc_ISfs(Vek32sc* pSrcDst, const VekFFTSpec_C_32sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDstRe, Vek16s* pDstIm, const VekFFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_16s_ISfs(Vek16s* pSrcDstRe, Vek16s* pSrcDstIm, const VekFFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32s_Sfs(const Vek32s* pSrcRe, const Vek32s* pSrcIm, Vek32s* pDstRe, Vek32s* pDstIm, const VekFFTSpec_C_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_CToC_32s_ISfs(Vek32s* pSrcDstRe, Vek32s* pSrcDstIm, const VekFFTSpec_C_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, const VekFFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_16sc_ISfs(Vek16sc* pSrcDst, const VekFFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, const VekFFTSpec_C_32sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32sc_ISfs(Vek32sc* pSrcDst, const VekFFTSpec_C_32sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDstRe, Vek16s* pDstIm, const VekFFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_16s_ISfs(Vek16s* pSrcDstRe, Vek16s* pSrcDstIm, const VekFFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32s_Sfs(const Vek32s* pSrcRe, const Vek32s* pSrcIm, Vek32s* pDstRe, Vek32s* pDstIm, const VekFFTSpec_C_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CToC_32s_ISfs(Vek32s* pSrcDstRe, Vek32s* pSrcDstIm, const VekFFTSpec_C_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+
+/* Integer real FFT with scale factor. */
+VEKS_API VekStatus veksFFTFwd_RToCCS_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_16s_ISfs(Vek16s* pSrcDst, const VekFFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPack_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PackToR_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToPerm_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_PermToR_32s_ISfs(Vek32s* pSrcDst, const VekFFTSpec_R_32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTFwd_RToCCS_16s32s_Sfs(const Vek16s* pSrc, Vek32s* pDst, const VekFFTSpec_R_16s32s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksFFTInv_CCSToR_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst, const VekFFTSpec_R_16s32s* pSpec, int scaleFactor, Vek8u* pBuffer);
 
 
 /* ==== DFT, DCT, Hilbert, Goertzel, wavelets ==== */

@@ -153,6 +153,8 @@ template void perm_to<float>(Packed, float*, int);
 template void perm_to<double>(Packed, double*, int);
 template void to_perm<float>(Packed, const float*, float*, int);
 template void to_perm<double>(Packed, const double*, double*, int);
+template void perm_to<std::int16_t>(Packed, std::int16_t*, int);
+template void to_perm<std::int16_t>(Packed, const std::int16_t*, std::int16_t*, int);
 
 }  // namespace fft
 }  // namespace veks

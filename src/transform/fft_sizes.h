@@ -44,6 +44,13 @@ inline bool valid_flag(int flag) { return flag == 1 || flag == 2 || flag == 4 ||
 
 constexpr std::int64_t up32(std::int64_t x) { return (x + 31) & ~std::int64_t(31); }
 
+// Every specification and table starts on a 32-byte boundary.
+template <class P>
+P* align32(P* p) {
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    return reinterpret_cast<P*>((a + 31) & ~std::uintptr_t(31));
+}
+
 }  // namespace fft
 }  // namespace veks
 

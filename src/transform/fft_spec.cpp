@@ -11,12 +11,6 @@ namespace veks {
 namespace fft {
 namespace {
 
-template <class P>
-P* align32(P* p) {
-    const auto a = reinterpret_cast<std::uintptr_t>(p);
-    return reinterpret_cast<P*>((a + 31) & ~std::uintptr_t(31));
-}
-
 // Sequential placement of 32-byte aligned tables behind the header.
 struct Cursor {
     Vek8u* p;

@@ -10,10 +10,12 @@
 #include <utility>
 
 #include "core/check.h"
+#include "core/cpu.h"
 #include "core/fpenv.h"
 #include "core/parallel.h"
 #include "core/scale.h"
 #include "core/simd.h"
+#include "math_float.h"
 #include "math_int_round.h"
 #include "veks.h"
 
@@ -27,6 +29,8 @@ struct Interleaved {
     T re(std::ptrdiff_t i) const { return p[2 * i]; }
     T im(std::ptrdiff_t i) const { return p[2 * i + 1]; }
     Interleaved shifted(int at) const { return {p + 2 * at}; }
+    const T* re_ptr() const { return p; }
+    const T* im_ptr() const { return nullptr; }  // interleaved
 };
 template <class T>
 struct Split {
@@ -35,6 +39,8 @@ struct Split {
     T re(std::ptrdiff_t i) const { return r[i]; }
     T im(std::ptrdiff_t i) const { return m[i]; }
     Split shifted(int at) const { return {r + at, m + at}; }
+    const T* re_ptr() const { return r; }
+    const T* im_ptr() const { return m; }
 };
 
 // Four single-precision (re, im) pairs as two packets.
@@ -94,6 +100,10 @@ void float_kernel(const S& src, T* dst, int len) {
         dst[i] = op == Op::Magn ? std::sqrt(p) : p;
     };
     if constexpr (std::is_same_v<T, float>) {
+        if (cpu_info().avx2) {
+            (op == Op::Magn ? magnitude_32f_avx2 : power_32f_avx2)(src.re_ptr(), src.im_ptr(), dst, len);
+            return;
+        }
         simd::sweep<4>(dst, len, scalar, [&](std::ptrdiff_t i) {
             __m128 re, im;
             load4(src, i, re, im);

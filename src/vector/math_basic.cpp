@@ -4,9 +4,11 @@
 #include <cstdint>
 
 #include "core/check.h"
+#include "core/cpu.h"
 #include "core/parallel.h"
 #include "core/scale.h"
 #include "core/simd.h"
+#include "math_float.h"
 #include "veks.h"
 
 namespace veks {
@@ -101,6 +103,8 @@ VekStatus sqr_16sc(const Vek16sc* src, Vek16sc* dst, int len, int sf) {
 // IEEE square roots; a negative element (not -0) raises the warning.
 template <class T>
 int sqrt_piece(const T* src, T* dst, int len) {
+    if constexpr (std::is_same_v<T, float>)
+        if (cpu_info().avx2) return sqrt_32f_avx2(src, dst, len);
     using P = Packet<T>;
     int neg = 0;
     auto negmask = P::zero();

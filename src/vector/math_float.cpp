@@ -99,8 +99,6 @@ VekStatus cube_root(const T* src, T* dst, int len) {
 
 }  // namespace
 
-int ln_32f_flagged(const float* src, float* dst, int len) { return map_flagged<Ln32K>(src, dst, len); }
-
 }  // namespace veks
 
 using namespace veks;
@@ -118,18 +116,21 @@ using namespace veks;
         return vekStsNoErr;                                               \
     }
 
-VEKS_MAP_FLOAT(Exp, 32f, Vek32f, Vek32f, map_32f<ExpK>)
-VEKS_MAP_FLOAT_I(Exp, 32f, Vek32f, map_32f<ExpK>)
+VEKS_MAP_FLOAT(Exp, 32f, Vek32f, Vek32f, exp_32f)
+VEKS_MAP_FLOAT_I(Exp, 32f, Vek32f, exp_32f)
 VEKS_MAP_FLOAT(Exp, 64f, Vek64f, Vek64f, map_64f<ExpK>)
 VEKS_MAP_FLOAT_I(Exp, 64f, Vek64f, map_64f<ExpK>)
 VEKS_MAP_FLOAT(Exp, 32f64f, Vek32f, Vek64f, map_32f64f<ExpK>)
-VEKS_MAP_FLOAT(Arctan, 32f, Vek32f, Vek32f, map_32f<AtanK>)
-VEKS_MAP_FLOAT_I(Arctan, 32f, Vek32f, map_32f<AtanK>)
+VEKS_MAP_FLOAT(Arctan, 32f, Vek32f, Vek32f, atan_32f)
+VEKS_MAP_FLOAT_I(Arctan, 32f, Vek32f, atan_32f)
 VEKS_MAP_FLOAT(Arctan, 64f, Vek64f, Vek64f, map_64f<AtanK>)
 VEKS_MAP_FLOAT_I(Arctan, 64f, Vek64f, map_64f<AtanK>)
 
-VekStatus veksLn_32f(const Vek32f* pSrc, Vek32f* pDst, int len) { return ln_call<Ln32K>(pSrc, pDst, len); }
-VekStatus veksLn_32f_I(Vek32f* pSrcDst, int len) { return ln_call<Ln32K>(pSrcDst, pSrcDst, len); }
+VekStatus veksLn_32f(const Vek32f* pSrc, Vek32f* pDst, int len) {
+    VEKS_CHECK(check_vec(len, pSrc, pDst));
+    return ln_status(ln_32f(pSrc, pDst, len));
+}
+VekStatus veksLn_32f_I(Vek32f* pSrcDst, int len) { return veksLn_32f(pSrcDst, pSrcDst, len); }
 VekStatus veksLn_64f(const Vek64f* pSrc, Vek64f* pDst, int len) { return ln_call<Ln64K>(pSrc, pDst, len); }
 VekStatus veksLn_64f_I(Vek64f* pSrcDst, int len) { return ln_call<Ln64K>(pSrcDst, pSrcDst, len); }
 VekStatus veksLn_64f32f(const Vek64f* pSrc, Vek32f* pDst, int len) { return ln_call<Ln64K>(pSrc, pDst, len); }

@@ -178,7 +178,7 @@ VekStatus log_32s(const Vek32s* src, Vek32s* dst, int len, int sf) {
     for (int at = 0; at < len; at += 256) {
         const int n = std::min(len - at, 256);
         for (int i = 0; i < n; ++i) x[i] = static_cast<float>(src[at + i]);
-        ln_32f_flagged(x, y, n);
+        ln_32f(x, y, n);
         for (int i = 0; i < n; ++i) {
             if (src[at + i] <= 0) {
                 warn.mark(src[at + i]);

@@ -19,30 +19,9 @@
 namespace veks {
 namespace {
 
-// Element loads and stores between memory types and double lanes.
-struct F32Io {
-    using T = float;
-    static constexpr int per_block = 4;  // two SSE2 double vectors
-    template <class K>
-    static void block(const float* s, float* d) {
-        const __m128 v = _mm_loadu_ps(s);
-        const __m128d lo = K::template eval<SseLanes>(_mm_cvtps_pd(v));
-        const __m128d hi = K::template eval<SseLanes>(_mm_cvtps_pd(_mm_movehl_ps(v, v)));
-        _mm_storeu_ps(d, _mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi)));
-    }
-};
-
 template <class K, class S, class D>
 inline void map_scalar(const S* src, D* dst, std::ptrdiff_t i) {
     dst[i] = static_cast<D>(K::template eval<ScalarLanes>(static_cast<double>(src[i])));
-}
-
-// float -> float through double lanes.
-template <class K>
-void map_32f(const float* src, float* dst, int len) {
-    simd::sweep<4>(
-        dst, len, [&](std::ptrdiff_t i) { map_scalar<K>(src, dst, i); },
-        [&](std::ptrdiff_t i) { F32Io::block<K>(src + i, dst + i); });
 }
 
 // double -> double.

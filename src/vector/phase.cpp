@@ -1,7 +1,8 @@
 // Exported phases atan2(im, re) and the Cartesian-to-polar composites.
 //
-// Every form evaluates the double-precision atan2 kernel; single-precision
-// and 16-bit sources convert exactly and round the result once.
+// Single-precision results come from the float kernel (16-bit parts convert
+// to float exactly), double results and the integer forms from the double
+// kernel.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -11,51 +12,28 @@
 #include "core/scale.h"
 #include "core/simd.h"
 #include "math_dkernels.h"
+#include "math_float.h"
 #include "veks.h"
 
 namespace veks {
 namespace {
-
-// Four source elements as re/im double pairs (lo = elements 0, 1).
-struct Quad {
-    __m128d re_lo, re_hi, im_lo, im_hi;
-};
-
-inline Quad quad(const float* p) {  // interleaved 32fc
-    const __m128 a = _mm_loadu_ps(p), b = _mm_loadu_ps(p + 4);
-    const __m128 re = _mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
-    const __m128 im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
-    return {_mm_cvtps_pd(re), _mm_cvtps_pd(_mm_movehl_ps(re, re)), _mm_cvtps_pd(im),
-            _mm_cvtps_pd(_mm_movehl_ps(im, im))};
-}
-inline Quad quad(const float* re, const float* im) {  // split 32f
-    const __m128 r = _mm_loadu_ps(re), m = _mm_loadu_ps(im);
-    return {_mm_cvtps_pd(r), _mm_cvtps_pd(_mm_movehl_ps(r, r)), _mm_cvtps_pd(m), _mm_cvtps_pd(_mm_movehl_ps(m, m))};
-}
 
 template <bool wide>
 double phase1(double re, double im) {
     return atan2_d<ScalarLanes, wide>(im, re);
 }
 
-// Single-precision results from interleaved (im == nullptr, stride 2) or
-// split sources of type S.
-template <class S>
-void phase_to_float(const S* re, const S* im, float* dst, int len) {
-    const bool inter = im == nullptr;
-    auto scalar = [&](std::ptrdiff_t i) {
-        const double r = inter ? re[2 * i] : re[i], m = inter ? re[2 * i + 1] : im[i];
-        dst[i] = static_cast<float>(phase1<false>(r, m));
-    };
-    if constexpr (std::is_same_v<S, float>) {
-        simd::sweep<4>(dst, len, scalar, [&](std::ptrdiff_t i) {
-            const Quad q = inter ? quad(re + 2 * i) : quad(re + i, im + i);
-            const __m128 lo = _mm_cvtpd_ps(atan2_d<SseLanes, false>(q.im_lo, q.re_lo));
-            const __m128 hi = _mm_cvtpd_ps(atan2_d<SseLanes, false>(q.im_hi, q.re_hi));
-            _mm_storeu_ps(dst + i, _mm_movelh_ps(lo, hi));
-        });
-    } else {
-        for (int i = 0; i < len; ++i) scalar(i);
+// Single-precision results of 16-bit sources: the parts convert exactly
+// to float and go through the float kernel in blocks.
+void phase_16s_to_float(const Vek16s* re, const Vek16s* im, float* dst, int len) {
+    float r[256], m[256];
+    for (int at = 0; at < len; at += 256) {
+        const int n = std::min(len - at, 256);
+        for (int i = 0; i < n; ++i) {
+            r[i] = im ? re[at + i] : re[2 * (at + i)];
+            m[i] = im ? im[at + i] : re[2 * (at + i) + 1];
+        }
+        phase_32f(r, m, dst + at, n);
     }
 }
 
@@ -99,22 +77,22 @@ using namespace veks;
 
 VekStatus veksPhase_32fc(const Vek32fc* pSrc, Vek32f* pDst, int len) {
     VEKS_CHECK(check_vec(len, pSrc, pDst));
-    phase_to_float<float>(&pSrc->re, nullptr, pDst, len);
+    phase_32f(&pSrc->re, nullptr, pDst, len);
     return vekStsNoErr;
 }
 VekStatus veksPhase_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDst, int len) {
     VEKS_CHECK(check_vec(len, pSrcRe, pSrcIm, pDst));
-    phase_to_float<float>(pSrcRe, pSrcIm, pDst, len);
+    phase_32f(pSrcRe, pSrcIm, pDst, len);
     return vekStsNoErr;
 }
 VekStatus veksPhase_16sc32f(const Vek16sc* pSrc, Vek32f* pDst, int len) {
     VEKS_CHECK(check_vec(len, pSrc, pDst));
-    phase_to_float<Vek16s>(&pSrc->re, nullptr, pDst, len);
+    phase_16s_to_float(&pSrc->re, nullptr, pDst, len);
     return vekStsNoErr;
 }
 VekStatus veksPhase_16s32f(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek32f* pDst, int len) {
     VEKS_CHECK(check_vec(len, pSrcRe, pSrcIm, pDst));
-    phase_to_float<Vek16s>(pSrcRe, pSrcIm, pDst, len);
+    phase_16s_to_float(pSrcRe, pSrcIm, pDst, len);
     return vekStsNoErr;
 }
 VekStatus veksPhase_64fc(const Vek64fc* pSrc, Vek64f* pDst, int len) {

@@ -2,6 +2,9 @@
 #ifndef VEKS_FILTER_CONV_ROUTE_H
 #define VEKS_FILTER_CONV_ROUTE_H
 
+#include <algorithm>
+
+#include "conv_fft.h"
 #include "corr_direct.h"
 
 namespace veks {
@@ -10,14 +13,22 @@ namespace veks {
 // has at least 512 values and the shorter input at least 64.
 template <class T>
 VekStatus conv_any(const T* a, int na, const T* b, int nb, T* dst) {
+    const int n = na + nb - 1;
+    if (n >= 512 && std::min(na, nb) >= 64) return conv_fft(a, na, b, nb, dst, 0, n);
     return conv_direct(a, na, b, nb, dst);
 }
 
-// The cnt correlation lags from t0 (all inside the overlap range); the FFT
-// takes them when cnt * min(na, nb) / max(na, nb) exceeds fft_above.
+// The cnt correlation lags from t0 (all inside the overlap range), by FFT
+// when `fft` is set: the correlation is the convolution of b with a
+// reversed and conjugated, read from offset na - 1.
 template <class T>
-VekStatus corr_any(const T* a, int na, const T* b, int nb, T* out, int t0, int cnt, int fft_above) {
-    return corr_direct(a, na, b, nb, out, t0, cnt);
+VekStatus corr_any(const T* a, int na, const T* b, int nb, T* out, int t0, int cnt, bool fft) {
+    if (!fft) return corr_direct(a, na, b, nb, out, t0, cnt);
+    WorkBuffer rev(sizeof(T) * std::size_t(na));
+    if (!rev) return vekStsMemAllocErr;
+    T* ar = rev.as<T>();
+    for (int k = 0; k < na; ++k) ar[k] = conj_of(a[na - 1 - k]);
+    return conv_fft(ar, na, b, nb, out, std::int64_t(t0) + na - 1, cnt);
 }
 
 }  // namespace veks

@@ -13,8 +13,16 @@ namespace {
 using c32 = Cx<float>;
 using c64 = Cx<double>;
 
-// FFT thresholds of the correlation: over trunc(lags * min / max).
+// The correlation goes by FFT when trunc(lags * min / max) exceeds these.
 template <class T> constexpr int cross_fft_above() { return std::is_same_v<T, double> ? 511 : is_cx<T>::value ? 255 : 383; }
+template <class T>
+bool cross_by_fft(int cnt, int na, int nb) {
+    return std::int64_t(cnt) * std::min(na, nb) / std::max(na, nb) > cross_fft_above<T>();
+}
+// The autocorrelation from these many lags on.
+template <class T> constexpr int auto_fft_from() {
+    return std::is_same_v<T, Cx<float>> ? 152 : std::is_same_v<T, Cx<double>> ? 368 : 856;
+}
 
 // Outputs whose lag lies outside [-(na - 1), nb - 1] are zero and are
 // written first; the rest go to the direct or FFT route.
@@ -39,7 +47,7 @@ VekStatus cross_corr(const P* a, int na, const P* b, int nb, P* dst, int dstLen,
     const T* ta = reinterpret_cast<const T*>(a);
     const T* tb = reinterpret_cast<const T*>(b);
     return cross(ta, na, tb, nb, reinterpret_cast<T*>(dst), dstLen, lowLag, [&](T* out, int t0, int cnt) {
-        return corr_any(ta, na, tb, nb, out, t0, cnt, cross_fft_above<T>());
+        return corr_any(ta, na, tb, nb, out, t0, cnt, cross_by_fft<T>(cnt, na, nb));
     });
 }
 
@@ -69,7 +77,7 @@ VekStatus cross_corr16(const Vek16s* a, int na, const Vek16s* b, int nb, Vek16s*
     Float16Work w;
     if (!w.make(a, na, b, nb, dstLen)) return vekStsMemAllocErr;
     VEKS_CHECK(cross(w.a, na, w.b, nb, w.out, dstLen, lowLag, [&](float* out, int t0, int cnt) {
-        return corr_any(w.a, na, w.b, nb, out, t0, cnt, cross_fft_above<float>());
+        return corr_any(w.a, na, w.b, nb, out, t0, cnt, cross_by_fft<float>(cnt, na, nb));
     }));
     const double scale = scale_of(sf);
     for (int i = 0; i < dstLen; ++i) dst[i] = round_sat<Vek16s>(double(w.out[i]) * scale);
@@ -83,7 +91,7 @@ template <class T>
 VekStatus auto_corr_t(const T* src, int n, T* dst, int dstLen, Norm norm) {
     const int m = std::min(n, dstLen);
     std::fill(dst + m, dst + dstLen, T(0));
-    VEKS_CHECK(corr_any(src, n, src, n, dst, 0, m, -1));
+    VEKS_CHECK(corr_any(src, n, src, n, dst, 0, m, m >= auto_fft_from<T>()));
     using R = real_t<T>;
     if (norm == Norm::A) {
         const R r = R(1) / R(n);

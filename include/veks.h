@@ -679,6 +679,72 @@ VEKS_API VekStatus veksThreshold_LTInv_64fc_I(Vek64fc* pSrcDst, int len, Vek64f 
 
 /* ==== Statistics: reductions, extremes, sorting ==== */
 
+/* Zero-crossing count kinds (veksZeroCrossing_*). */
+typedef enum {
+    vekZCSignChange = 0, /* x[i-1]*x[i] < 0 */
+    vekZCSignBit    = 1, /* sign bits differ; zero counts as positive */
+    vekZCCount0     = 2  /* sum of |sgn(x[i]) - sgn(x[i-1])|, halved */
+} VekZCType;
+
+/* Sums. hint vekAlgHintFast selects the fast single-precision blocks, any
+ * other value the double-precision accumulation. */
+VEKS_API VekStatus veksSum_32f(const Vek32f* pSrc, int len, Vek32f* pSum, VekHintAlgorithm hint);
+VEKS_API VekStatus veksSum_32fc(const Vek32fc* pSrc, int len, Vek32fc* pSum, VekHintAlgorithm hint);
+VEKS_API VekStatus veksSum_64f(const Vek64f* pSrc, int len, Vek64f* pSum);
+VEKS_API VekStatus veksSum_64fc(const Vek64fc* pSrc, int len, Vek64fc* pSum);
+VEKS_API VekStatus veksSum_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pSum, int scaleFactor);
+VEKS_API VekStatus veksSum_16sc32sc_Sfs(const Vek16sc* pSrc, int len, Vek32sc* pSum, int scaleFactor);
+VEKS_API VekStatus veksSum_16s_Sfs(const Vek16s* pSrc, int len, Vek16s* pSum, int scaleFactor);
+VEKS_API VekStatus veksSum_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pSum, int scaleFactor);
+VEKS_API VekStatus veksSum_32s_Sfs(const Vek32s* pSrc, int len, Vek32s* pSum, int scaleFactor);
+
+/* Means. */
+VEKS_API VekStatus veksMean_32f(const Vek32f* pSrc, int len, Vek32f* pMean, VekHintAlgorithm hint);
+VEKS_API VekStatus veksMean_32fc(const Vek32fc* pSrc, int len, Vek32fc* pMean, VekHintAlgorithm hint);
+VEKS_API VekStatus veksMean_64f(const Vek64f* pSrc, int len, Vek64f* pMean);
+VEKS_API VekStatus veksMean_64fc(const Vek64fc* pSrc, int len, Vek64fc* pMean);
+VEKS_API VekStatus veksMean_16s_Sfs(const Vek16s* pSrc, int len, Vek16s* pMean, int scaleFactor);
+VEKS_API VekStatus veksMean_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pMean, int scaleFactor);
+VEKS_API VekStatus veksMean_32s_Sfs(const Vek32s* pSrc, int len, Vek32s* pMean, int scaleFactor);
+
+/* Sample standard deviation (len >= 2), alone or with the mean. */
+VEKS_API VekStatus veksStdDev_32f(const Vek32f* pSrc, int len, Vek32f* pStdDev, VekHintAlgorithm hint);
+VEKS_API VekStatus veksStdDev_64f(const Vek64f* pSrc, int len, Vek64f* pStdDev);
+VEKS_API VekStatus veksStdDev_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pStdDev, int scaleFactor);
+VEKS_API VekStatus veksStdDev_16s_Sfs(const Vek16s* pSrc, int len, Vek16s* pStdDev, int scaleFactor);
+VEKS_API VekStatus veksMeanStdDev_32f(const Vek32f* pSrc, int len, Vek32f* pMean, Vek32f* pStdDev, VekHintAlgorithm hint);
+VEKS_API VekStatus veksMeanStdDev_64f(const Vek64f* pSrc, int len, Vek64f* pMean, Vek64f* pStdDev);
+VEKS_API VekStatus veksMeanStdDev_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pMean, Vek32s* pStdDev, int scaleFactor);
+VEKS_API VekStatus veksMeanStdDev_16s_Sfs(const Vek16s* pSrc, int len, Vek16s* pMean, Vek16s* pStdDev, int scaleFactor);
+
+/* Dot products sum(pSrc1[n] * pSrc2[n]), complex products not conjugated.
+ * Type codes: pSrc1, pSrc2, result. */
+VEKS_API VekStatus veksDotProd_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, int len, Vek32f* pDp);
+VEKS_API VekStatus veksDotProd_32fc(const Vek32fc* pSrc1, const Vek32fc* pSrc2, int len, Vek32fc* pDp);
+VEKS_API VekStatus veksDotProd_32f32fc(const Vek32f* pSrc1, const Vek32fc* pSrc2, int len, Vek32fc* pDp);
+VEKS_API VekStatus veksDotProd_32f64f(const Vek32f* pSrc1, const Vek32f* pSrc2, int len, Vek64f* pDp);
+VEKS_API VekStatus veksDotProd_32fc64fc(const Vek32fc* pSrc1, const Vek32fc* pSrc2, int len, Vek64fc* pDp);
+VEKS_API VekStatus veksDotProd_32f32fc64fc(const Vek32f* pSrc1, const Vek32fc* pSrc2, int len, Vek64fc* pDp);
+VEKS_API VekStatus veksDotProd_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, int len, Vek64f* pDp);
+VEKS_API VekStatus veksDotProd_64fc(const Vek64fc* pSrc1, const Vek64fc* pSrc2, int len, Vek64fc* pDp);
+VEKS_API VekStatus veksDotProd_64f64fc(const Vek64f* pSrc1, const Vek64fc* pSrc2, int len, Vek64fc* pDp);
+VEKS_API VekStatus veksDotProd_16s64s(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek64s* pDp);
+VEKS_API VekStatus veksDotProd_16sc64sc(const Vek16sc* pSrc1, const Vek16sc* pSrc2, int len, Vek64sc* pDp);
+VEKS_API VekStatus veksDotProd_16s16sc64sc(const Vek16s* pSrc1, const Vek16sc* pSrc2, int len, Vek64sc* pDp);
+VEKS_API VekStatus veksDotProd_16s32f(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32f* pDp);
+VEKS_API VekStatus veksDotProd_16sc32fc(const Vek16sc* pSrc1, const Vek16sc* pSrc2, int len, Vek32fc* pDp);
+VEKS_API VekStatus veksDotProd_16s16sc32fc(const Vek16s* pSrc1, const Vek16sc* pSrc2, int len, Vek32fc* pDp);
+VEKS_API VekStatus veksDotProd_16s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek16s* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16sc_Sfs(const Vek16sc* pSrc1, const Vek16sc* pSrc2, int len, Vek16sc* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16s16sc_Sfs(const Vek16s* pSrc1, const Vek16sc* pSrc2, int len, Vek16sc* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16s32s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32s* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16sc32sc_Sfs(const Vek16sc* pSrc1, const Vek16sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16s16sc32sc_Sfs(const Vek16s* pSrc1, const Vek16sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_16s32s32s_Sfs(const Vek16s* pSrc1, const Vek32s* pSrc2, int len, Vek32s* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_32s_Sfs(const Vek32s* pSrc1, const Vek32s* pSrc2, int len, Vek32s* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_32sc_Sfs(const Vek32sc* pSrc1, const Vek32sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
+VEKS_API VekStatus veksDotProd_32s32sc_Sfs(const Vek32s* pSrc1, const Vek32sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
+
 /* Extremes; an index result is the first position of the extreme. The
  * index pointer of the Indx forms may be NULL. */
 VEKS_API VekStatus veksMax_16s(const Vek16s* pSrc, int len, Vek16s* pMax);

@@ -1089,6 +1089,88 @@ VEKS_API VekStatus veksFFTInv_CCSToR_32s16s_Sfs(const Vek32s* pSrc, Vek16s* pDst
 
 /* ==== DFT, DCT, Hilbert, Goertzel, wavelets ==== */
 
+/* DFT of any length. Specifications are made by InitAlloc and released by
+ * Free; transforms take an optional work buffer (GetBufSize bytes; null:
+ * the call obtains its own). Flags and layouts as for the FFT. */
+typedef struct VekDFTSpec_C_16sc VekDFTSpec_C_16sc;
+typedef struct VekDFTSpec_C_16s VekDFTSpec_C_16s;
+typedef struct VekDFTSpec_R_16s VekDFTSpec_R_16s;
+typedef struct VekDFTSpec_C_32fc VekDFTSpec_C_32fc;
+typedef struct VekDFTSpec_C_32f VekDFTSpec_C_32f;
+typedef struct VekDFTSpec_R_32f VekDFTSpec_R_32f;
+typedef struct VekDFTSpec_C_64fc VekDFTSpec_C_64fc;
+typedef struct VekDFTSpec_C_64f VekDFTSpec_C_64f;
+typedef struct VekDFTSpec_R_64f VekDFTSpec_R_64f;
+typedef struct VekDFTOutOrdSpec_C_32fc VekDFTOutOrdSpec_C_32fc;
+typedef struct VekDFTOutOrdSpec_C_64fc VekDFTOutOrdSpec_C_64fc;
+VEKS_API VekStatus veksDFTInitAlloc_C_32fc(VekDFTSpec_C_32fc** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_32fc(VekDFTSpec_C_32fc* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_32fc(const VekDFTSpec_C_32fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekDFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekDFTSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_C_32f(VekDFTSpec_C_32f** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_32f(VekDFTSpec_C_32f* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_32f(const VekDFTSpec_C_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_CToC_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDstRe, Vek32f* pDstIm, const VekDFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_32f(const Vek32f* pSrcRe, const Vek32f* pSrcIm, Vek32f* pDstRe, Vek32f* pDstIm, const VekDFTSpec_C_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_R_32f(VekDFTSpec_R_32f** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_R_32f(VekDFTSpec_R_32f* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_R_32f(const VekDFTSpec_R_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_RToCCS_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CCSToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPack_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PackToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPerm_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PermToR_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDFTSpec_R_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTOutOrdInitAlloc_C_32fc(VekDFTOutOrdSpec_C_32fc** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTOutOrdFree_C_32fc(VekDFTOutOrdSpec_C_32fc* pSpec);
+VEKS_API VekStatus veksDFTOutOrdGetBufSize_C_32fc(const VekDFTOutOrdSpec_C_32fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTOutOrdFwd_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekDFTOutOrdSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTOutOrdInv_CToC_32fc(const Vek32fc* pSrc, Vek32fc* pDst, const VekDFTOutOrdSpec_C_32fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_C_64fc(VekDFTSpec_C_64fc** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_64fc(VekDFTSpec_C_64fc* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_64fc(const VekDFTSpec_C_64fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekDFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekDFTSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_C_64f(VekDFTSpec_C_64f** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_64f(VekDFTSpec_C_64f* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_64f(const VekDFTSpec_C_64f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_CToC_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDstRe, Vek64f* pDstIm, const VekDFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_64f(const Vek64f* pSrcRe, const Vek64f* pSrcIm, Vek64f* pDstRe, Vek64f* pDstIm, const VekDFTSpec_C_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_R_64f(VekDFTSpec_R_64f** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_R_64f(VekDFTSpec_R_64f* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_R_64f(const VekDFTSpec_R_64f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_RToCCS_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CCSToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPack_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PackToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPerm_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PermToR_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDFTSpec_R_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTOutOrdInitAlloc_C_64fc(VekDFTOutOrdSpec_C_64fc** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTOutOrdFree_C_64fc(VekDFTOutOrdSpec_C_64fc* pSpec);
+VEKS_API VekStatus veksDFTOutOrdGetBufSize_C_64fc(const VekDFTOutOrdSpec_C_64fc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTOutOrdFwd_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekDFTOutOrdSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTOutOrdInv_CToC_64fc(const Vek64fc* pSrc, Vek64fc* pDst, const VekDFTOutOrdSpec_C_64fc* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInitAlloc_C_16sc(VekDFTSpec_C_16sc** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_16sc(VekDFTSpec_C_16sc* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_16sc(const VekDFTSpec_C_16sc* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTInitAlloc_C_16s(VekDFTSpec_C_16s** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_C_16s(VekDFTSpec_C_16s* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_C_16s(const VekDFTSpec_C_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTInitAlloc_R_16s(VekDFTSpec_R_16s** ppSpec, int len, int flag, int hint);
+VEKS_API VekStatus veksDFTFree_R_16s(VekDFTSpec_R_16s* pSpec);
+VEKS_API VekStatus veksDFTGetBufSize_R_16s(const VekDFTSpec_R_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDFTFwd_CToC_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, const VekDFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_CToC_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDstRe, Vek16s* pDstIm, const VekDFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, const VekDFTSpec_C_16sc* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CToC_16s_Sfs(const Vek16s* pSrcRe, const Vek16s* pSrcIm, Vek16s* pDstRe, Vek16s* pDstIm, const VekDFTSpec_C_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToCCS_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_CCSToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPack_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PackToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTFwd_RToPerm_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDFTInv_PermToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+
 
 /* ==== FIR, multirate FIR, LMS ==== */
 

@@ -1,8 +1,10 @@
 // The complex transform driver: bit reversal fused with the twiddle-free
 // first stage, then the radix stages. Long transforms run the stages that
 // fit in a cache-sized block block by block before the wide stages.
+#include <type_traits>
 #include <utility>
 
+#include "fft_avx2.h"
 #include "fft_builtin.h"
 #include "fft_engine.h"
 #include "fft_radix.h"
@@ -73,14 +75,101 @@ inline StageTw<double> stage_tw(const ComplexPlan<double>& p, ptrdiff_t M, ptrdi
     return {p.twiddle, 6 * ((ptrdiff_t(1) << p.tw_order) / M)};
 }
 
+// The stages of sizes from..to. `wide` sends the single-precision split
+// stages with at least eight butterflies per block to the AVX2 kernel.
 template <class L, bool Inv>
 void stages(const ComplexPlan<typename L::T>& plan, const typename L::D& d, ptrdiff_t n, ptrdiff_t from,
-            ptrdiff_t to) {
+            ptrdiff_t to, bool wide) {
     const bool odd = plan.order & 1;
     const ptrdiff_t first = odd ? 32 : 16;
     if (odd && from <= 8 && 8 <= to) radix2_stage8<L, Inv>(d, n);
-    for (ptrdiff_t M = first; M <= to; M *= 4)
-        if (M >= from) radix4_stage<L, Inv>(d, n, M, stage_tw(plan, M, first));
+    for (ptrdiff_t M = first; M <= to; M *= 4) {
+        if (M < from) continue;
+        const auto tw = stage_tw(plan, M, first);
+        if constexpr (std::is_same_v<L, Lanes<float, Split>>) {
+            if (wide && M >= 32) {
+                avx2_radix4_stage(d.r, d.i_, n, M, tw.st, Inv);
+                continue;
+            }
+        }
+        radix4_stage<L, Inv>(d, n, M, tw);
+    }
+}
+
+// Every twiddled stage; the stages that fit one cache block run block by
+// block before the wider ones.
+template <class L, bool Inv>
+void all_stages(const ComplexPlan<typename L::T>& plan, const typename L::D& d, bool wide = false) {
+    const ptrdiff_t n = ptrdiff_t(1) << plan.order;
+    ptrdiff_t block = plan.order & 1 ? 8 : 4;
+    while (block * 4 <= n && block * 4 * ptrdiff_t(2 * sizeof(typename L::T)) <= kBlockBytes) block *= 4;
+    if (block < n) {
+        for (ptrdiff_t b = 0; b < n; b += block) stages<L, Inv>(plan, d.offset(b), block, 8, block, wide);
+        stages<L, Inv>(plan, d, n, block * 2, n, wide);
+    } else {
+        stages<L, Inv>(plan, d, n, 8, n, wide);
+    }
+}
+
+// Single precision with a work buffer of N complex values: the bit
+// reversal and first stage gather four groups at a time from the
+// interleaved source into separate real and imaginary arrays in the buffer,
+// the stages run there four butterflies per register, and one last pass
+// interleaves (and scales) into the destination.
+inline void transpose4(__m128& a, __m128& b, __m128& c, __m128& d) { _MM_TRANSPOSE4_PS(a, b, c, d); }
+
+template <bool Inv>
+void first_stage_to_split(const float* src, const Split<float>& w, int order, const std::int32_t* rev) {
+    const ptrdiff_t n = ptrdiff_t(1) << order, q = n / 4;
+    const ptrdiff_t off[4] = {0, 4 * q, 2 * q, 6 * q};  // floats: elements 0, N/2, N/4, 3N/4
+    for (ptrdiff_t g = 0; g < q; g += 4) {
+        const float* p0 = src + 2 * rev[g];
+        const float* p1 = src + 2 * rev[g + 1];
+        const float* p2 = src + 2 * rev[g + 2];
+        const float* p3 = src + 2 * rev[g + 3];
+        __m128 yr[4], yi[4];
+        for (int j = 0; j < 4; ++j) {
+            const __m128 lo = _mm_loadh_pi(_mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p0 + off[j]))),
+                                           reinterpret_cast<const __m64*>(p1 + off[j]));
+            const __m128 hi = _mm_loadh_pi(_mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p2 + off[j]))),
+                                           reinterpret_cast<const __m64*>(p3 + off[j]));
+            yr[j] = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0));
+            yi[j] = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1));
+        }
+        const __m128 sr = _mm_add_ps(yr[0], yr[1]), si = _mm_add_ps(yi[0], yi[1]);
+        const __m128 dr = _mm_sub_ps(yr[0], yr[1]), di = _mm_sub_ps(yi[0], yi[1]);
+        const __m128 tr = _mm_add_ps(yr[2], yr[3]), ti = _mm_add_ps(yi[2], yi[3]);
+        const __m128 er = _mm_sub_ps(yr[2], yr[3]), ei = _mm_sub_ps(yi[2], yi[3]);
+        const __m128 z = _mm_set1_ps(-0.f);
+        const __m128 fr = Inv ? _mm_xor_ps(ei, z) : ei, fi = Inv ? er : _mm_xor_ps(er, z);
+        __m128 r0 = _mm_add_ps(sr, tr), r1 = _mm_add_ps(dr, fr), r2 = _mm_sub_ps(sr, tr), r3 = _mm_sub_ps(dr, fr);
+        __m128 i0 = _mm_add_ps(si, ti), i1 = _mm_add_ps(di, fi), i2 = _mm_sub_ps(si, ti), i3 = _mm_sub_ps(di, fi);
+        transpose4(r0, r1, r2, r3);
+        transpose4(i0, i1, i2, i3);
+        float* wr = w.r + 4 * g;
+        float* wi = w.i_ + 4 * g;
+        _mm_store_ps(wr, r0), _mm_store_ps(wr + 4, r1), _mm_store_ps(wr + 8, r2), _mm_store_ps(wr + 12, r3);
+        _mm_store_ps(wi, i0), _mm_store_ps(wi + 4, i1), _mm_store_ps(wi + 8, i2), _mm_store_ps(wi + 12, i3);
+    }
+}
+
+void interleave(const Split<float>& w, float* dst, ptrdiff_t n, const float* scale) {
+    const __m128 f = _mm_set1_ps(scale ? *scale : 1.f);
+    for (ptrdiff_t i = 0; i < n; i += 4) {
+        __m128 re = _mm_load_ps(w.r + i), im = _mm_load_ps(w.i_ + i);
+        if (scale) re = _mm_mul_ps(re, f), im = _mm_mul_ps(im, f);
+        _mm_storeu_ps(dst + 2 * i, _mm_unpacklo_ps(re, im));
+        _mm_storeu_ps(dst + 2 * i + 4, _mm_unpackhi_ps(re, im));
+    }
+}
+
+template <bool Inv>
+void run_via_split(const ComplexPlan<float>& plan, const float* src, float* dst, float* work, const float* scale) {
+    const ptrdiff_t n = ptrdiff_t(1) << plan.order;
+    const Split<float> w{work, work + n};
+    first_stage_to_split<Inv>(src, w, plan.order, plan.bitrev);
+    all_stages<Lanes<float, Split>, Inv>(plan, w, avx2_usable());
+    interleave(w, dst, n, scale);
 }
 
 template <class L, bool Inv>
@@ -100,15 +189,7 @@ void run(const ComplexPlan<typename L::T>& plan, const typename L::D& s, const t
         d.im(1) = ai - bi;
     } else {
         first_stage<Inv>(s, d, order, plan.bitrev);
-        // Largest stage size that still fits one cache block.
-        ptrdiff_t block = order & 1 ? 8 : 4;
-        while (block * 4 <= n && block * 4 * ptrdiff_t(2 * sizeof(T)) <= kBlockBytes) block *= 4;
-        if (block < n) {
-            for (ptrdiff_t b = 0; b < n; b += block) stages<L, Inv>(plan, d.offset(b), block, 8, block);
-            stages<L, Inv>(plan, d, n, block * 2, n);
-        } else {
-            stages<L, Inv>(plan, d, n, 8, n);
-        }
+        all_stages<L, Inv>(plan, d);
     }
     if (scale) {
         const T f = *scale;
@@ -131,7 +212,17 @@ void dispatch(const ComplexPlan<typename L::T>& plan, const typename L::D& s, co
 }  // namespace
 
 template <class T>
-void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale) {
+void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    if constexpr (sizeof(T) == 4) {
+        // The split form needs a buffer of N complex values (orders 6 to 17).
+        if (work && plan.order >= 6 && plan.order <= kSplitBufferUpTo) {
+            if (inverse)
+                run_via_split<true>(plan, src, dst, work, scale);
+            else
+                run_via_split<false>(plan, src, dst, work, scale);
+            return;
+        }
+    }
     dispatch<Lanes<T, Inter>>(plan, {const_cast<T*>(src)}, {dst}, inverse, scale);
 }
 
@@ -159,8 +250,8 @@ ComplexPlan<T> builtin_complex_plan(int order) {
 
 template ComplexPlan<float> builtin_complex_plan<float>(int);
 template ComplexPlan<double> builtin_complex_plan<double>(int);
-template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*);
-template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*);
+template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*, float*);
+template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*, double*);
 template void cfft_split<float>(const ComplexPlan<float>&, const float*, const float*, float*, float*, bool,
                                 const float*);
 template void cfft_split<double>(const ComplexPlan<double>&, const double*, const double*, double*, double*,

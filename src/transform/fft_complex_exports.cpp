@@ -14,7 +14,7 @@ VekStatus interleaved(const void* spec, std::uint32_t id, const T* src, T* dst, 
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
     CallBuffer work;
     VEKS_CHECK(work.settle(s.work_size, buf));
-    cfft(complex_plan(s), src, dst, Inv, direction_scale(s, Inv));
+    cfft(complex_plan(s), src, dst, Inv, direction_scale(s, Inv), work.as<T>());
     return vekStsNoErr;
 }
 

@@ -46,19 +46,22 @@ const T* builtin_real_table(int order, bool ccs);
 
 // Complex FFT, forward (exp(-i...)) or inverse (exp(+i...)), interleaved or
 // split data; src may equal dst. `scale` null means unscaled, otherwise
-// every output is multiplied by *scale.
+// every output is multiplied by *scale. `work` (32-byte aligned, N complex
+// values, or null) lets single precision orders 6 to 17 run in split form.
+constexpr int kSplitBufferUpTo = 17;
 template <class T>
-void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale);
+void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work = nullptr);
 template <class T>
 void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T* dst_re, T* dst_im,
                 bool inverse, const T* scale);
 
-// Real forward FFT of 2^order values into the Perm layout (src may equal dst).
+// Real forward FFT of 2^order values into the Perm layout (src may equal
+// dst); `work` as for cfft at the half length.
 template <class T>
-void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale);
+void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale, T* work = nullptr);
 // Inverse real FFT of a Perm spectrum held in `data`, in place.
 template <class T>
-void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale);
+void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale, T* work = nullptr);
 
 // The three packed layouts of a real spectrum.
 enum class Packed { Perm, Pack, CCS };

@@ -60,10 +60,10 @@ void small_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
 }  // namespace
 
 template <class T>
-void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale) {
+void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale, T* work) {
     if (plan.small) return small_to_perm(plan, src, dst, scale);
     const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
-    cfft(plan.half, src, dst, false, scale);
+    cfft(plan.half, src, dst, false, scale, work);
     const T a = dst[0], b = dst[1];
     dst[0] = a + b;
     dst[1] = a - b;
@@ -84,7 +84,7 @@ void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale)
 }
 
 template <class T>
-void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
+void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale, T* work) {
     if (plan.small) return small_from_perm(plan, data, scale);
     const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
     const T r0 = data[0], rh = data[1];
@@ -105,7 +105,7 @@ void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
         data[m] = 2 * data[m];
         data[m + 1] = -2 * data[m + 1];
     }
-    cfft(plan.half, data, data, true, scale);
+    cfft(plan.half, data, data, true, scale, work);
 }
 
 template <class T>
@@ -145,10 +145,10 @@ void to_perm(Packed from, const T* src, T* dst, int n) {
         for (int i = 2; i < n; ++i) dst[i] = src[i];
 }
 
-template void rfft_to_perm<float>(const RealPlan<float>&, const float*, float*, const float*);
-template void rfft_to_perm<double>(const RealPlan<double>&, const double*, double*, const double*);
-template void rfft_from_perm<float>(const RealPlan<float>&, float*, const float*);
-template void rfft_from_perm<double>(const RealPlan<double>&, double*, const double*);
+template void rfft_to_perm<float>(const RealPlan<float>&, const float*, float*, const float*, float*);
+template void rfft_to_perm<double>(const RealPlan<double>&, const double*, double*, const double*, double*);
+template void rfft_from_perm<float>(const RealPlan<float>&, float*, const float*, float*);
+template void rfft_from_perm<double>(const RealPlan<double>&, double*, const double*, double*);
 template void perm_to<float>(Packed, float*, int);
 template void perm_to<double>(Packed, double*, int);
 template void to_perm<float>(Packed, const float*, float*, int);

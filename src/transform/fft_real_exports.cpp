@@ -19,7 +19,7 @@ VekStatus forward(Packed to, const void* spec, std::uint32_t id, const T* src, T
     CallBuffer work;
     VEKS_CHECK(prepare(spec, id, src, dst, buf, work));
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
-    rfft_to_perm(real_plan(s), src, dst, direction_scale(s, false));
+    rfft_to_perm(real_plan(s), src, dst, direction_scale(s, false), work.as<T>());
     perm_to(to, dst, 1 << s.order);
     return vekStsNoErr;
 }
@@ -30,7 +30,7 @@ VekStatus inverse(Packed from, const void* spec, std::uint32_t id, const T* src,
     VEKS_CHECK(prepare(spec, id, src, dst, buf, work));
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
     to_perm(from, src, dst, 1 << s.order);
-    rfft_from_perm(real_plan(s), dst, direction_scale(s, true));
+    rfft_from_perm(real_plan(s), dst, direction_scale(s, true), work.as<T>());
     return vekStsNoErr;
 }
 

@@ -1,0 +1,127 @@
+// Complex and real FFT against FFTW 3 planned with FFTW_MEASURE, single
+// thread, out of place, same data, side by side in one run.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "veks.h"
+
+#if defined(VEKS_HAVE_FFTW3) && defined(VEKS_HAVE_FFTW3F)
+#include <fftw3.h>
+#define HAVE_FFTW 1
+#endif
+
+namespace {
+
+template <class T>
+std::vector<T> data(std::size_t n) {
+    std::vector<T> v(n);
+    for (std::size_t i = 0; i < n; ++i) v[i] = T((i * 7919 % 1000) / 500.0 - 1.0);
+    return v;
+}
+
+void set_items(benchmark::State& st, int n) { st.SetItemsProcessed(st.iterations() * n); }
+
+// ---- veks ----------------------------------------------------------------
+
+#define VEKS_COMPLEX(NAME, C, T, CALL)                                                             \
+    void NAME(benchmark::State& st) {                                                              \
+        const int order = int(st.range(0)), n = 1 << order;                                        \
+        VekFFTSpec_C_##C* spec = nullptr;                                                          \
+        veksFFTInitAlloc_C_##C(&spec, order, VEK_FFT_NO_SCALE, 0);                                 \
+        int bytes = 0;                                                                             \
+        veksFFTGetBufSize_C_##C(spec, &bytes);                                                     \
+        std::vector<Vek8u> buf(bytes + 1);                                                         \
+        auto x = data<T>(2 * n), y = data<T>(2 * n);                                               \
+        for (auto _ : st) {                                                                        \
+            CALL(reinterpret_cast<const Vek##C*>(x.data()), reinterpret_cast<Vek##C*>(y.data()), spec, buf.data()); \
+            benchmark::ClobberMemory();                                                            \
+        }                                                                                          \
+        set_items(st, n);                                                                          \
+        veksFFTFree_C_##C(spec);                                                                   \
+    }
+
+VEKS_COMPLEX(BM_veks_fwd_32fc, 32fc, float, veksFFTFwd_CToC_32fc)
+VEKS_COMPLEX(BM_veks_inv_32fc, 32fc, float, veksFFTInv_CToC_32fc)
+VEKS_COMPLEX(BM_veks_fwd_64fc, 64fc, double, veksFFTFwd_CToC_64fc)
+VEKS_COMPLEX(BM_veks_inv_64fc, 64fc, double, veksFFTInv_CToC_64fc)
+
+#define VEKS_REAL(NAME, R, T, CALL)                                                                \
+    void NAME(benchmark::State& st) {                                                              \
+        const int order = int(st.range(0)), n = 1 << order;                                        \
+        VekFFTSpec_R_##R* spec = nullptr;                                                          \
+        veksFFTInitAlloc_R_##R(&spec, order, VEK_FFT_NO_SCALE, 0);                                 \
+        int bytes = 0;                                                                             \
+        veksFFTGetBufSize_R_##R(spec, &bytes);                                                     \
+        std::vector<Vek8u> buf(bytes + 1);                                                         \
+        auto x = data<T>(n + 2), y = data<T>(n + 2);                                               \
+        for (auto _ : st) {                                                                        \
+            CALL(x.data(), y.data(), spec, buf.data());                                            \
+            benchmark::ClobberMemory();                                                            \
+        }                                                                                          \
+        set_items(st, n);                                                                          \
+        veksFFTFree_R_##R(spec);                                                                   \
+    }
+
+VEKS_REAL(BM_veks_fwd_perm_32f, 32f, float, veksFFTFwd_RToPerm_32f)
+VEKS_REAL(BM_veks_inv_perm_32f, 32f, float, veksFFTInv_PermToR_32f)
+VEKS_REAL(BM_veks_fwd_perm_64f, 64f, double, veksFFTFwd_RToPerm_64f)
+VEKS_REAL(BM_veks_inv_perm_64f, 64f, double, veksFFTInv_PermToR_64f)
+
+// ---- FFTW ----------------------------------------------------------------
+
+#ifdef HAVE_FFTW
+#define FFTW_BENCH(NAME, PFX, T, SIGN, KIND)                                                       \
+    void NAME(benchmark::State& st) {                                                              \
+        const int order = int(st.range(0)), n = 1 << order;                                        \
+        T* x = static_cast<T*>(PFX##_malloc(sizeof(T) * (2 * n + 2)));                             \
+        T* y = static_cast<T*>(PFX##_malloc(sizeof(T) * (2 * n + 2)));                             \
+        PFX##_plan p = KIND;                                                                       \
+        const auto d = data<T>(2 * n + 2);                                                         \
+        std::memcpy(x, d.data(), sizeof(T) * (2 * n + 2));                                         \
+        for (auto _ : st) {                                                                        \
+            PFX##_execute(p);                                                                      \
+            benchmark::ClobberMemory();                                                            \
+        }                                                                                          \
+        set_items(st, n);                                                                          \
+        PFX##_destroy_plan(p);                                                                     \
+        PFX##_free(x);                                                                             \
+        PFX##_free(y);                                                                             \
+    }
+#define C2C(PFX, SIGN) PFX##_plan_dft_1d(n, (PFX##_complex*)x, (PFX##_complex*)y, SIGN, FFTW_MEASURE)
+#define R2C(PFX) PFX##_plan_dft_r2c_1d(n, x, (PFX##_complex*)y, FFTW_MEASURE)
+#define C2R(PFX) PFX##_plan_dft_c2r_1d(n, (PFX##_complex*)x, y, FFTW_MEASURE | FFTW_DESTROY_INPUT)
+
+FFTW_BENCH(BM_fftw_fwd_32fc, fftwf, float, -1, C2C(fftwf, FFTW_FORWARD))
+FFTW_BENCH(BM_fftw_inv_32fc, fftwf, float, +1, C2C(fftwf, FFTW_BACKWARD))
+FFTW_BENCH(BM_fftw_fwd_64fc, fftw, double, -1, C2C(fftw, FFTW_FORWARD))
+FFTW_BENCH(BM_fftw_inv_64fc, fftw, double, +1, C2C(fftw, FFTW_BACKWARD))
+FFTW_BENCH(BM_fftw_fwd_perm_32f, fftwf, float, -1, R2C(fftwf))
+FFTW_BENCH(BM_fftw_inv_perm_32f, fftwf, float, +1, C2R(fftwf))
+FFTW_BENCH(BM_fftw_fwd_perm_64f, fftw, double, -1, R2C(fftw))
+FFTW_BENCH(BM_fftw_inv_perm_64f, fftw, double, +1, C2R(fftw))
+#endif
+
+void orders(benchmark::internal::Benchmark* b) {
+    for (int o = 4; o <= 16; ++o) b->Arg(o);
+    for (int o : {18, 20, 22}) b->Arg(o);
+}
+
+#ifdef HAVE_FFTW
+#define PAIR(X) BENCHMARK(BM_veks_##X)->Apply(orders); BENCHMARK(BM_fftw_##X)->Apply(orders);
+#else
+#define PAIR(X) BENCHMARK(BM_veks_##X)->Apply(orders);
+#endif
+PAIR(fwd_32fc)
+PAIR(inv_32fc)
+PAIR(fwd_64fc)
+PAIR(inv_64fc)
+PAIR(fwd_perm_32f)
+PAIR(inv_perm_32f)
+PAIR(fwd_perm_64f)
+PAIR(inv_perm_64f)
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,89 @@
+// Everything in this file is compiled for AVX2 and FMA and reached only
+// through avx2_radix4_stage after avx2_usable() said yes. The lane type
+// lives in an anonymous namespace so that no inline function compiled here
+// can stand in for a baseline one elsewhere.
+#include "fft_avx2.h"
+
+#include "core/cpu.h"
+
+#pragma GCC push_options
+#pragma GCC target("avx2,fma")
+#include <immintrin.h>
+
+#include "fft_radix.h"
+
+namespace veks {
+namespace fft {
+namespace {
+
+struct Data8 {
+    float* r;
+    float* i_;
+    Data8 offset(ptrdiff_t k) const { return {r + k, i_ + k}; }
+};
+
+struct Lanes8 {
+    using T = float;
+    static constexpr int W = 8;
+    using D = Data8;
+    struct V { __m256 r, i; };
+    using TW = V;
+    static V load(const D& d, ptrdiff_t k) { return {_mm256_loadu_ps(d.r + k), _mm256_loadu_ps(d.i_ + k)}; }
+    static void store(const D& d, ptrdiff_t k, V v) {
+        _mm256_storeu_ps(d.r + k, v.r);
+        _mm256_storeu_ps(d.i_ + k, v.i);
+    }
+    static V add(V a, V b) { return {_mm256_add_ps(a.r, b.r), _mm256_add_ps(a.i, b.i)}; }
+    static V sub(V a, V b) { return {_mm256_sub_ps(a.r, b.r), _mm256_sub_ps(a.i, b.i)}; }
+    template <bool Inv>
+    static V rot(V a) {
+        const __m256 z = _mm256_set1_ps(-0.f);
+        return Inv ? V{_mm256_xor_ps(a.i, z), a.r} : V{a.i, _mm256_xor_ps(a.r, z)};
+    }
+    template <bool Inv>
+    static V cmul(V a, const TW& w) {
+        if (Inv)
+            return {_mm256_fmadd_ps(a.r, w.r, _mm256_mul_ps(a.i, w.i)), _mm256_fmsub_ps(a.i, w.r, _mm256_mul_ps(a.r, w.i))};
+        return {_mm256_fmsub_ps(a.r, w.r, _mm256_mul_ps(a.i, w.i)), _mm256_fmadd_ps(a.i, w.r, _mm256_mul_ps(a.r, w.i))};
+    }
+};
+
+// Eight consecutive k span two groups of four in the stage table.
+struct StageTw8 {
+    const float* st;
+    template <class L>
+    void get(ptrdiff_t k, typename L::TW& w1, typename L::TW& w2, typename L::TW& w3) const {
+        const float* g = st + (k >> 2) * 24;
+        w1 = pair(g);
+        w2 = pair(g + 8);
+        w3 = pair(g + 16);
+    }
+    static Lanes8::V pair(const float* g) {
+        return {_mm256_loadu2_m128(g + 24, g), _mm256_loadu2_m128(g + 28, g + 4)};
+    }
+};
+
+}  // namespace
+
+void avx2_radix4_stage(float* re, float* im, ptrdiff_t n, ptrdiff_t M, const float* st, bool inverse) {
+    const Data8 d{re, im};
+    if (inverse)
+        radix4_stage<Lanes8, true>(d, n, M, StageTw8{st});
+    else
+        radix4_stage<Lanes8, false>(d, n, M, StageTw8{st});
+}
+
+}  // namespace fft
+}  // namespace veks
+#pragma GCC pop_options
+
+namespace veks {
+namespace fft {
+
+bool avx2_usable() {
+    const CpuInfo& c = cpu_info();
+    return c.avx2 && c.fma;
+}
+
+}  // namespace fft
+}  // namespace veks

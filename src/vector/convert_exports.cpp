@@ -194,18 +194,50 @@ VekStatus float32_to_24(const Vek32f* src, D* dst, int len, int sf, Range r) {
 // value truncates.
 inline VekStatus check_half_mode(int rnd) { return check_param(rnd == 2, vekStsRoundModeErr); }
 
+// Eight source elements as two groups of four singles.
+inline void load8(const float* s, __m128& lo, __m128& hi) {
+    lo = _mm_loadu_ps(s);
+    hi = _mm_loadu_ps(s + 4);
+}
+inline void load8(const Vek16s* s, __m128& lo, __m128& hi) {
+    const __m128i x = loadu_i(s);
+    lo = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpacklo_epi16(x, x), 16));
+    hi = _mm_cvtepi32_ps(_mm_srai_epi32(_mm_unpackhi_epi16(x, x), 16));
+}
+
+template <bool Nearest, class S>
+void run_to_half(const S* src, Vek16f* dst, int len) {
+    convert_sweep(src, dst, len, [](S x) { return half::from_float(float(x), Nearest); },
+                  [](const S* s, Vek16f* d) {
+                      for (int k = 0; k < 16; k += 8) {
+                          __m128 lo, hi;
+                          load8(s + k, lo, hi);
+                          storeu_i(d + k, half::from_float8<Nearest>(lo, hi));
+                      }
+                  });
+}
+
 template <class S>
 VekStatus to_half(const S* src, Vek16f* dst, int len, int rnd) {
     VEKS_CHECK(check_vec(len, src, dst));
     VEKS_CHECK(check_half_mode(rnd));
-    const bool nearest = rnd == 1;
-    convert_loop(src, dst, len, [nearest](S x) { return half::from_float(float(x), nearest); });
+    // The vector kernel rounds subnormal results with the processor.
+    FpEnvGuard env(rnd == 1 ? Rounding::Nearest : Rounding::Zero);
+    if (rnd == 1) run_to_half<true>(src, dst, len);
+    else run_to_half<false>(src, dst, len);
     return vekStsNoErr;
 }
 
 VekStatus half_to_float(const Vek16f* src, Vek32f* dst, int len) {
     VEKS_CHECK(check_vec(len, src, dst));
-    convert_loop(src, dst, len, [](Vek16f h) { return half::to_float(h); });
+    convert_sweep(src, dst, len, [](Vek16f h) { return half::to_float(h); }, [](const Vek16f* s, float* d) {
+        const __m128i z = _mm_setzero_si128();
+        for (int k = 0; k < 16; k += 8) {
+            const __m128i x = loadu_i(s + k);
+            _mm_storeu_ps(d + k, half::to_float4(_mm_unpacklo_epi16(x, z)));
+            _mm_storeu_ps(d + k + 4, half::to_float4(_mm_unpackhi_epi16(x, z)));
+        }
+    });
     return vekStsNoErr;
 }
 

@@ -1390,6 +1390,66 @@ VEKS_API VekStatus veksFIROne64fc_32sc_Sfs(Vek32sc src, Vek32sc* pDstVal, VekFIR
 /* Stateless filtering: the caller keeps taps (natural order), a delay line
  * of 2*tapsLen elements (doubled circular line) and the delay index. The
  * 16s forms take Q15 taps. */
+VEKS_API VekStatus veksFIR_Direct_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, const Vek32f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_32f_I(Vek32f* pSrcDst, int numIters, const Vek32f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_32f(Vek32f src, Vek32f* pDstVal, const Vek32f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_32f_I(Vek32f* pSrcDstVal, const Vek32f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, const Vek32fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_32fc_I(Vek32fc* pSrcDst, int numIters, const Vek32fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_32fc(Vek32fc src, Vek32fc* pDstVal, const Vek32fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_32fc_I(Vek32fc* pSrcDstVal, const Vek32fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_64f(const Vek64f* pSrc, Vek64f* pDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek64f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_64f_I(Vek64f* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek64f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_64f(Vek64f src, Vek64f* pDstVal, const Vek64f* pTaps, int tapsLen, Vek64f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_64f_I(Vek64f* pSrcDstVal, const Vek64f* pTaps, int tapsLen, Vek64f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek64fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_64fc_I(Vek64fc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek64fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_64fc(Vek64fc src, Vek64fc* pDstVal, const Vek64fc* pTaps, int tapsLen, Vek64fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne_Direct_64fc_I(Vek64fc* pSrcDstVal, const Vek64fc* pTaps, int tapsLen, Vek64fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek16s* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek16s* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne_Direct_16s_Sfs(Vek16s src, Vek16s* pDstVal, const Vek16s* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne_Direct_16s_ISfs(Vek16s* pSrcDstVal, const Vek16s* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32f_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek32f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32f_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek32f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32f_Direct_16s_Sfs(Vek16s src, Vek16s* pDstVal, const Vek32f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32f_Direct_16s_ISfs(Vek16s* pSrcDstVal, const Vek32f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32fc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek32fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32fc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek32fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32fc_Direct_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, const Vek32fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32fc_Direct_16sc_ISfs(Vek16sc* pSrcDstVal, const Vek32fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32s_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek32s* pTaps, int tapsLen, int tapsFactor, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32s_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek32s* pTaps, int tapsLen, int tapsFactor, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32s_Direct_16s_Sfs(Vek16s src, Vek16s* pDstVal, const Vek32s* pTaps, int tapsLen, int tapsFactor, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32s_Direct_16s_ISfs(Vek16s* pSrcDstVal, const Vek32s* pTaps, int tapsLen, int tapsFactor, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32sc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek32sc* pTaps, int tapsLen, int tapsFactor, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR32sc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek32sc* pTaps, int tapsLen, int tapsFactor, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32sc_Direct_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, const Vek32sc* pTaps, int tapsLen, int tapsFactor, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne32sc_Direct_16sc_ISfs(Vek16sc* pSrcDstVal, const Vek32sc* pTaps, int tapsLen, int tapsFactor, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_Direct_16s_Sfs(Vek16s src, Vek16s* pDstVal, const Vek64f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_Direct_16s_ISfs(Vek16s* pSrcDstVal, const Vek64f* pTaps, int tapsLen, Vek16s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_Direct_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek32s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_Direct_32s_ISfs(Vek32s* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek32s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_Direct_32s_Sfs(Vek32s src, Vek32s* pDstVal, const Vek64f* pTaps, int tapsLen, Vek32s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64f_Direct_32s_ISfs(Vek32s* pSrcDstVal, const Vek64f* pTaps, int tapsLen, Vek32s* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_Direct_16sc_Sfs(Vek16sc src, Vek16sc* pDstVal, const Vek64fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_Direct_16sc_ISfs(Vek16sc* pSrcDstVal, const Vek64fc* pTaps, int tapsLen, Vek16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_Direct_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64fc_Direct_32sc_ISfs(Vek32sc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_Direct_32sc_Sfs(Vek32sc src, Vek32sc* pDstVal, const Vek64fc* pTaps, int tapsLen, Vek32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIROne64fc_Direct_32sc_ISfs(Vek32sc* pSrcDstVal, const Vek64fc* pTaps, int tapsLen, Vek32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
+VEKS_API VekStatus veksFIR64f_Direct_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR64f_Direct_32f_I(Vek32f* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne64f_Direct_32f(Vek32f src, Vek32f* pDstVal, const Vek64f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne64f_Direct_32f_I(Vek32f* pSrcDstVal, const Vek64f* pTaps, int tapsLen, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR64fc_Direct_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIR64fc_Direct_32fc_I(Vek32fc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne64fc_Direct_32fc(Vek32fc src, Vek32fc* pDstVal, const Vek64fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIROne64fc_Direct_32fc_I(Vek32fc* pSrcDstVal, const Vek64fc* pTaps, int tapsLen, Vek32fc* pDlyLine, int* pDlyLineIndex);
 
 /* Stream states keep no history: the source holds numIters + tapsLen - 1
  * samples, oldest first. Sparse filter: non-zero taps at strictly
@@ -1400,6 +1460,9 @@ VEKS_API VekStatus veksFIRStreamInit_32f(VekFIRState_32f** ppState, const Vek32f
 VEKS_API VekStatus veksFIRStreamInit_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int rndMode, Vek8u* pBuffer);
 VEKS_API VekStatus veksFIRStreamInitAlloc_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen);
 VEKS_API VekStatus veksFIRStreamInitAlloc_16s(VekFIRState_16s** ppState, const Vek16s* pTaps, int tapsLen, int tapsFactor, int rndMode);
+VEKS_API VekStatus veksFIRSparseGetStateSize_32f(int nzTapsLen, int order, int* pBufferSize);
+VEKS_API VekStatus veksFIRSparseInit_32f(VekFIRSparseState_32f** ppState, const Vek32f* pNzTaps, const Vek32s* pNzTapPos, int nzTapsLen, const Vek32f* pDlyLine, Vek8u* pBuffer);
+VEKS_API VekStatus veksFIRSparse_32f(const Vek32f* pSrc, Vek32f* pDst, int len, VekFIRSparseState_32f* pState);
 
 /* Multirate FIR: up-sample by upFactor (sample at upPhase), filter, keep
  * every downFactor-th output from downPhase. numIters*downFactor inputs give
@@ -1456,6 +1519,36 @@ VEKS_API VekStatus veksFIRMRInitAlloc64fc_32fc(VekFIRState64fc_32fc** ppState, c
 VEKS_API VekStatus veksFIRMRGetStateSize64fc_32sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
 VEKS_API VekStatus veksFIRMRInit64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32sc* pDlyLine, Vek8u* pBuffer);
 VEKS_API VekStatus veksFIRMRInitAlloc64fc_32sc(VekFIRState64fc_32sc** ppState, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vek32sc* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_32f_I(Vek32f* pSrcDst, int numIters, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_32fc_I(Vek32fc* pSrcDst, int numIters, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_64f(const Vek64f* pSrc, Vek64f* pDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_64f_I(Vek64f* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek64f* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_64fc_I(Vek64fc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek64fc* pDlyLine);
+VEKS_API VekStatus veksFIRMR_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek16s* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek16s* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32f_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32f_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32fc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32fc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32s_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32s_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32sc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR32sc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64f_Direct_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64f_Direct_16s_ISfs(Vek16s* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64f_Direct_32s_Sfs(const Vek32s* pSrc, Vek32s* pDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64f_Direct_32s_ISfs(Vek32s* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32s* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64fc_Direct_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64fc_Direct_16sc_ISfs(Vek16sc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek16sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64fc_Direct_32sc_Sfs(const Vek32sc* pSrc, Vek32sc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64fc_Direct_32sc_ISfs(Vek32sc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32sc* pDlyLine, int scaleFactor);
+VEKS_API VekStatus veksFIRMR64f_Direct_32f(const Vek32f* pSrc, Vek32f* pDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMR64f_Direct_32f_I(Vek32f* pSrcDst, int numIters, const Vek64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32f* pDlyLine);
+VEKS_API VekStatus veksFIRMR64fc_Direct_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32fc* pDlyLine);
+VEKS_API VekStatus veksFIRMR64fc_Direct_32fc_I(Vek32fc* pSrcDst, int numIters, const Vek64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek32fc* pDlyLine);
 VEKS_API VekStatus veksFIRMRStreamGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
 VEKS_API VekStatus veksFIRMRStreamGetStateSize_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
 VEKS_API VekStatus veksFIRMRStreamInit_32f(VekFIRState_32f** ppState, const Vek32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vek8u* pBuffer);
@@ -1464,9 +1557,50 @@ VEKS_API VekStatus veksFIRMRStreamInit_16s(VekFIRState_16s** ppState, const Vek1
 /* LMS adaptive filters. Taps of the one-sample forms are reversed (element i
  * multiplies the i-th oldest sample); state delay lines are tapsLen values
  * of a circular line plus an index. */
+VEKS_API VekStatus veksFIRLMSInitAlloc_32f(VekFIRLMSState_32f** ppState, const Vek32f* pTaps, int tapsLen, const Vek32f* pDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMSFree_32f(VekFIRLMSState_32f* pState);
+VEKS_API VekStatus veksFIRLMSGetTaps_32f(const VekFIRLMSState_32f* pState, Vek32f* pOutTaps);
+VEKS_API VekStatus veksFIRLMSGetDlyLine_32f(const VekFIRLMSState_32f* pState, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSSetDlyLine_32f(VekFIRLMSState_32f* pState, const Vek32f* pDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMS_32f(const Vek32f* pSrc, const Vek32f* pRef, Vek32f* pDst, int len, VekFIRLMSState_32f* pState, float mu);
+VEKS_API VekStatus veksFIRLMSInitAlloc32f_16s(VekFIRLMSState32f_16s** ppState, const Vek32f* pTaps, int tapsLen, const Vek16s* pDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMSFree32f_16s(VekFIRLMSState32f_16s* pState);
+VEKS_API VekStatus veksFIRLMSGetTaps32f_16s(const VekFIRLMSState32f_16s* pState, Vek32f* pOutTaps);
+VEKS_API VekStatus veksFIRLMSGetDlyLine32f_16s(const VekFIRLMSState32f_16s* pState, Vek16s* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSSetDlyLine32f_16s(VekFIRLMSState32f_16s* pState, const Vek16s* pDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMS32f_16s(const Vek16s* pSrc, const Vek16s* pRef, Vek16s* pDst, int len, VekFIRLMSState32f_16s* pState, float mu);
+VEKS_API VekStatus veksFIRLMSOne_Direct_32f(Vek32f src, Vek32f refVal, Vek32f* pDstVal, Vek32f* pTapsInv, int tapsLen, float mu, Vek32f* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSOne_Direct32f_16s(Vek16s src, Vek16s refVal, Vek16s* pDstVal, Vek32f* pTapsInv, int tapsLen, float mu, Vek16s* pDlyLine, int* pDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSOne_DirectQ15_16s(Vek16s src, Vek16s refVal, Vek16s* pDstVal, Vek32s* pTapsInv, int tapsLen, int muQ15, Vek16s* pDlyLine, int* pDlyLineIndex);
 
 /* Fixed-point multirate LMS: 32-bit taps (upper 16 bits enter the sum),
  * 16-bit samples; filtering, feeding and adaptation are separate calls. */
+VEKS_API VekStatus veksFIRLMSMRInitAlloc32s_16s(VekFIRLMSMRState32s_16s** ppState, const Vek32s* pTaps, int tapsLen, const Vek16s* pDlyLine, int dlyLineIndex, int tapsStep, int updateDly, int mu);
+VEKS_API VekStatus veksFIRLMSMRFree32s_16s(VekFIRLMSMRState32s_16s* pState);
+VEKS_API VekStatus veksFIRLMSMRSetMu32s_16s(VekFIRLMSMRState32s_16s* pState, int mu);
+VEKS_API VekStatus veksFIRLMSMRGetTaps32s_16s(VekFIRLMSMRState32s_16s* pState, Vek32s* pOutTaps);
+VEKS_API VekStatus veksFIRLMSMRSetTaps32s_16s(VekFIRLMSMRState32s_16s* pState, const Vek32s* pInTaps);
+VEKS_API VekStatus veksFIRLMSMRGetTapsPointer32s_16s(VekFIRLMSMRState32s_16s* pState, Vek32s** ppTaps);
+VEKS_API VekStatus veksFIRLMSMRGetDlyLine32s_16s(VekFIRLMSMRState32s_16s* pState, Vek16s* pOutDlyLine, int* pOutDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSMRSetDlyLine32s_16s(VekFIRLMSMRState32s_16s* pState, const Vek16s* pInDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMSMRGetDlyVal32s_16s(VekFIRLMSMRState32s_16s* pState, Vek16s* pOutVal, int index);
+VEKS_API VekStatus veksFIRLMSMRPutVal32s_16s(Vek16s val, VekFIRLMSMRState32s_16s* pState);
+VEKS_API VekStatus veksFIRLMSMROne32s_16s(Vek32s* pDstVal, VekFIRLMSMRState32s_16s* pState);
+VEKS_API VekStatus veksFIRLMSMROneVal32s_16s(Vek16s val, Vek32s* pDstVal, VekFIRLMSMRState32s_16s* pState);
+VEKS_API VekStatus veksFIRLMSMRUpdateTaps32s_16s(Vek32s errVal, VekFIRLMSMRState32s_16s* pState);
+VEKS_API VekStatus veksFIRLMSMRInitAlloc32sc_16sc(VekFIRLMSMRState32sc_16sc** ppState, const Vek32sc* pTaps, int tapsLen, const Vek16sc* pDlyLine, int dlyLineIndex, int tapsStep, int updateDly, int mu);
+VEKS_API VekStatus veksFIRLMSMRFree32sc_16sc(VekFIRLMSMRState32sc_16sc* pState);
+VEKS_API VekStatus veksFIRLMSMRSetMu32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, int mu);
+VEKS_API VekStatus veksFIRLMSMRGetTaps32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, Vek32sc* pOutTaps);
+VEKS_API VekStatus veksFIRLMSMRSetTaps32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, const Vek32sc* pInTaps);
+VEKS_API VekStatus veksFIRLMSMRGetTapsPointer32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, Vek32sc** ppTaps);
+VEKS_API VekStatus veksFIRLMSMRGetDlyLine32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, Vek16sc* pOutDlyLine, int* pOutDlyLineIndex);
+VEKS_API VekStatus veksFIRLMSMRSetDlyLine32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, const Vek16sc* pInDlyLine, int dlyLineIndex);
+VEKS_API VekStatus veksFIRLMSMRGetDlyVal32sc_16sc(VekFIRLMSMRState32sc_16sc* pState, Vek16sc* pOutVal, int index);
+VEKS_API VekStatus veksFIRLMSMRPutVal32sc_16sc(Vek16sc val, VekFIRLMSMRState32sc_16sc* pState);
+VEKS_API VekStatus veksFIRLMSMROne32sc_16sc(Vek32sc* pDstVal, VekFIRLMSMRState32sc_16sc* pState);
+VEKS_API VekStatus veksFIRLMSMROneVal32sc_16sc(Vek16sc val, Vek32sc* pDstVal, VekFIRLMSMRState32sc_16sc* pState);
+VEKS_API VekStatus veksFIRLMSMRUpdateTaps32sc_16sc(Vek32sc errVal, VekFIRLMSMRState32sc_16sc* pState);
 
 
 /* ==== IIR, convolution and correlation ==== */

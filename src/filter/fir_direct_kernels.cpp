@@ -194,5 +194,45 @@ void fir_dot_16sc(const Cx<std::int16_t>* rev, int L, const Cx<std::int16_t>* w,
     }
 }
 
+// ---- contiguous dot products (multirate sub-filters) ---------------------------
+// Sixteen float lanes (eight double lanes) accumulate i mod lanes; the
+// lanes are then added pairwise in a fixed order and the tail is added
+// last, so one output always gets the same bits.
+float dot_contig(const float* h, const float* x, int n) {
+    __m128 a0 = _mm_setzero_ps(), a1 = a0, a2 = a0, a3 = a0;
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        a0 = _mm_add_ps(a0, _mm_mul_ps(_mm_loadu_ps(h + i), _mm_loadu_ps(x + i)));
+        a1 = _mm_add_ps(a1, _mm_mul_ps(_mm_loadu_ps(h + i + 4), _mm_loadu_ps(x + i + 4)));
+        a2 = _mm_add_ps(a2, _mm_mul_ps(_mm_loadu_ps(h + i + 8), _mm_loadu_ps(x + i + 8)));
+        a3 = _mm_add_ps(a3, _mm_mul_ps(_mm_loadu_ps(h + i + 12), _mm_loadu_ps(x + i + 12)));
+    }
+    for (; i + 4 <= n; i += 4) a0 = _mm_add_ps(a0, _mm_mul_ps(_mm_loadu_ps(h + i), _mm_loadu_ps(x + i)));
+    const __m128 s = _mm_add_ps(_mm_add_ps(a0, a1), _mm_add_ps(a2, a3));
+    alignas(16) float l[4];
+    _mm_store_ps(l, s);
+    float acc = (l[0] + l[1]) + (l[2] + l[3]);
+    for (; i < n; ++i) acc += h[i] * x[i];
+    return acc;
+}
+
+double dot_contig(const double* h, const double* x, int n) {
+    __m128d a0 = _mm_setzero_pd(), a1 = a0, a2 = a0, a3 = a0;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        a0 = _mm_add_pd(a0, _mm_mul_pd(_mm_loadu_pd(h + i), _mm_loadu_pd(x + i)));
+        a1 = _mm_add_pd(a1, _mm_mul_pd(_mm_loadu_pd(h + i + 2), _mm_loadu_pd(x + i + 2)));
+        a2 = _mm_add_pd(a2, _mm_mul_pd(_mm_loadu_pd(h + i + 4), _mm_loadu_pd(x + i + 4)));
+        a3 = _mm_add_pd(a3, _mm_mul_pd(_mm_loadu_pd(h + i + 6), _mm_loadu_pd(x + i + 6)));
+    }
+    for (; i + 2 <= n; i += 2) a0 = _mm_add_pd(a0, _mm_mul_pd(_mm_loadu_pd(h + i), _mm_loadu_pd(x + i)));
+    const __m128d s = _mm_add_pd(_mm_add_pd(a0, a1), _mm_add_pd(a2, a3));
+    alignas(16) double l[2];
+    _mm_store_pd(l, s);
+    double acc = l[0] + l[1];
+    for (; i < n; ++i) acc += h[i] * x[i];
+    return acc;
+}
+
 }  // namespace fir
 }  // namespace veks

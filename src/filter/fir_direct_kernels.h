@@ -64,6 +64,10 @@ inline T fir_dot_one(const T* rep, int L, const T* w) {
 void fir_dot_16s(const std::int32_t* pairs, int L, const std::int16_t* w, std::int32_t* y, int n);
 void fir_dot_16sc(const Cx<std::int16_t>* rev, int L, const Cx<std::int16_t>* w, Cx<std::int32_t>* y, int n);
 
+// Dot product of two contiguous vectors in a fixed lane order.
+float dot_contig(const float* h, const float* x, int n);
+double dot_contig(const double* h, const double* x, int n);
+
 }  // namespace fir
 }  // namespace veks
 

@@ -37,7 +37,10 @@ using c64 = Cx<double>;
     }
 
 #define VEKS_FIR_FREE_DLY(sfx, St, PD, T, ID, a, b)                                                             \
-    VekStatus veksFIRFree##sfx(St* pState) { return api_free<T>(Ids{fi(a), fi(b)}, pState); }                   \
+    VekStatus veksFIRFree##sfx(St* pState) {                                                                    \
+        if (fi(a) == fi(1) && pState && is_stream_32f(pState)) return stream_free(pState), vekStsNoErr;         \
+        return api_free<T>(Ids{fi(a), fi(b)}, pState);                                                          \
+    }                                                                                                           \
     VekStatus veksFIRGetDlyLine##sfx(const St* pState, PD* pDly) {                                              \
         return api_get_dly<T>(Ids{fi(a), fi(b)}, pState, VEKS_OUT(ID, pDly));                                   \
     }                                                                                                           \

@@ -22,7 +22,7 @@ inline int sum_exponent(int tapsFactor, int sf) {
 inline std::int16_t scale_sum(std::int32_t s, int e, int mode = 1) {
     std::int64_t v = s;
     if (e > 0) {
-        v <<= e;
+        v *= std::int64_t(1) << e;  // multiply: a left shift of a negative value is undefined
     } else if (e < 0) {
         const int d = -e;
         if (mode == 0) v >>= d;

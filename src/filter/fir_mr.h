@@ -15,6 +15,7 @@
 
 #include "core/parallel.h"
 #include "core/workbuf.h"
+#include "filter/fir_direct_kernels.h"
 #include "filter/fir_state.h"
 
 namespace veks {
@@ -126,9 +127,11 @@ std::size_t mr_size(int L, int up, int down);
 template <class T>
 State<T>* lay_multi(std::uint32_t id, int L, int up, int upPhase, int down, int downPhase, Vek8u* buf);
 
-// Sequential sum, oldest tap first.
+// Real sub-filters use the lane-ordered kernel, complex ones a sequential
+// sum, oldest tap first.
 template <class T>
 inline T mr_dot(const T* h, const T* x, int n) {
+    if constexpr (!is_cx<T>::value) return dot_contig(h, x, n);
     T acc = zero<T>();
     for (int i = 0; i < n; ++i) acc = add(acc, mul(h[i], x[i]));
     return acc;

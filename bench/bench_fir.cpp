@@ -24,7 +24,7 @@ std::vector<float> noise(size_t n, unsigned seed) {
     return v;
 }
 
-// args: taps, samples, threads
+// args: taps, samples, threads (single thread unless the third says 2)
 void BM_veks_fir_32f(benchmark::State& s) {
     const int L = int(s.range(0)), n = int(s.range(1));
     vekcoreSetNumThreads(int(s.range(2)));
@@ -60,6 +60,7 @@ void BM_veks_fir_32fc(benchmark::State& s) {
     const int L = int(s.range(0)), n = int(s.range(1));
     auto h = noise(2 * L, 1), x = noise(2 * n, 2);
     std::vector<float> y(2 * n);
+    vekcoreSetNumThreads(1);
     VekFIRState_32fc* st;
     veksFIRInitAlloc_32fc(&st, reinterpret_cast<Vek32fc*>(h.data()), L, nullptr);
     for (auto _ : s) {
@@ -67,6 +68,7 @@ void BM_veks_fir_32fc(benchmark::State& s) {
         benchmark::DoNotOptimize(y.data());
     }
     veksFIRFree_32fc(st);
+    vekcoreSetNumThreads(0);
     s.SetItemsProcessed(s.iterations() * n);
 }
 
@@ -74,6 +76,7 @@ void BM_veks_decim4_32f(benchmark::State& s) {
     const int L = int(s.range(0)), n = int(s.range(1));
     auto h = noise(L, 1), x = noise(n, 2);
     std::vector<float> y(n / 4);
+    vekcoreSetNumThreads(1);
     VekFIRState_32f* st;
     veksFIRMRInitAlloc_32f(&st, h.data(), L, 1, 0, 4, 0, nullptr);
     for (auto _ : s) {
@@ -81,6 +84,7 @@ void BM_veks_decim4_32f(benchmark::State& s) {
         benchmark::DoNotOptimize(y.data());
     }
     veksFIRFree_32f(st);
+    vekcoreSetNumThreads(0);
     s.SetItemsProcessed(s.iterations() * n);
 }
 
@@ -149,3 +153,5 @@ BENCHMARK(BM_liquid_firdecim_rrrf)->Apply(two);
 #endif
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -39,6 +39,7 @@ R folded(const std::int16_t* src, int len, R y, R alpha, Term term) {
 // Rounds the accumulator to nearest-even after clamping it to [lo, hi].
 template <class R>
 std::int32_t to_accumulator(R y, R lo, R hi) {
+    if (y != y) return 0;  // unreachable for integer alpha; keeps the cast defined
     if (y < lo) y = lo;
     if (y > hi) y = hi;
     return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(y)));

@@ -44,23 +44,6 @@ inline T iir_df1_one(const T* taps, T* h, int sections, T x) {
     return x;
 }
 
-// The section loop with its two delay values in registers; the same
-// operations as iir_biquad_one, so block and sample calls agree bit for bit.
-template <class T>
-inline void iir_biquad_section(const T* t, T* d, T* v, int n) {
-    const T b0 = t[0], b1 = t[1], b2 = t[2], a1 = t[3], a2 = t[4];
-    T d0 = d[0], d1 = d[1];
-    for (int k = 0; k < n; ++k) {
-        const T x = v[k];
-        const T y = b0 * x + d0;
-        d0 = b1 * x - a1 * y + d1;
-        d1 = b2 * x - a2 * y;
-        v[k] = y;
-    }
-    d[0] = d0;
-    d[1] = d1;
-}
-
 template <class T>
 inline void iir_df1_section(const T* t, T* h, T* v, int n) {
     const T b0 = t[0], b1 = t[1], b2 = t[2], a1 = t[3], a2 = t[4];
@@ -80,6 +63,43 @@ inline void iir_df1_section(const T* t, T* h, T* v, int n) {
     h[3] = y2;
 }
 
+// G consecutive sections run sample by sample with taps and delays in
+// registers, so the sections' recursions overlap instead of following one
+// another; every section does the operations of iir_biquad_one in the same
+// order, so block and sample calls agree bit for bit.
+template <int G, class T>
+inline void iir_biquad_group(const T* t, T* d, T* v, int n) {
+    T b0[G], b1[G], b2[G], a1[G], a2[G], d0[G], d1[G];
+    for (int q = 0; q < G; ++q) {
+        b0[q] = t[5 * q], b1[q] = t[5 * q + 1], b2[q] = t[5 * q + 2], a1[q] = t[5 * q + 3], a2[q] = t[5 * q + 4];
+        d0[q] = d[2 * q], d1[q] = d[2 * q + 1];
+    }
+    for (int k = 0; k < n; ++k) {
+        T x = v[k];
+        for (int q = 0; q < G; ++q) {
+            const T y = b0[q] * x + d0[q];
+            d0[q] = b1[q] * x - a1[q] * y + d1[q];
+            d1[q] = b2[q] * x - a2[q] * y;
+            x = y;
+        }
+        v[k] = x;
+    }
+    for (int q = 0; q < G; ++q) d[2 * q] = d0[q], d[2 * q + 1] = d1[q];
+}
+
+// A cascade in groups of up to four sections.
+template <class T>
+inline void iir_biquad_cascade(const T* t, T* d, int sections, T* v, int n) {
+    int q = 0;
+    for (; sections - q >= 4; q += 4) iir_biquad_group<4>(t + 5 * q, d + 2 * q, v, n);
+    switch (sections - q) {
+    case 3: iir_biquad_group<3>(t + 5 * q, d + 2 * q, v, n); break;
+    case 2: iir_biquad_group<2>(t + 5 * q, d + 2 * q, v, n); break;
+    case 1: iir_biquad_group<1>(t + 5 * q, d + 2 * q, v, n); break;
+    default: break;
+    }
+}
+
 // Filters v[0..n) in place through the state.
 template <class T>
 void iir_run(IirState<T>* s, T* v, int n) {
@@ -88,7 +108,7 @@ void iir_run(IirState<T>* s, T* v, int n) {
         for (int k = 0; k < n; ++k) v[k] = iir_arbitrary_one(s->taps, s->dly, s->order, v[k]);
         return;
     case IirKind::BiQuad:
-        for (int q = 0; q < s->order; ++q) iir_biquad_section(s->taps + 5 * q, s->dly + 2 * q, v, n);
+        iir_biquad_cascade(s->taps, s->dly, s->order, v, n);
         return;
     case IirKind::BiQuadDF1:
         for (int q = 0; q < s->order; ++q) iir_df1_section(s->taps + 5 * q, s->dly + 4 * q, v, n);

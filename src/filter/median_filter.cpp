@@ -60,6 +60,21 @@ void median_in_place(T* x, int len, int m, T* w, T* ring) {
     }
 }
 
+// Mask 3: a three-value sorting network per output, keeping the one
+// overwritten input it still needs.
+template <class T>
+void median3_in_place(T* x, int len) {
+    T prev = x[0];
+    for (int n = 0; n < len; ++n) {
+        T a = prev, b = x[n], c = x[std::min(n + 1, len - 1)];
+        prev = b;
+        if (less_nan_last(b, a)) std::swap(a, b);
+        if (less_nan_last(c, b)) std::swap(b, c);
+        if (less_nan_last(b, a)) std::swap(a, b);
+        x[n] = b;
+    }
+}
+
 template <class T>
 VekStatus filter_median_i(T* x, int len, int mask) {
     VEKS_CHECK(check_ptrs(x));
@@ -68,6 +83,10 @@ VekStatus filter_median_i(T* x, int len, int mask) {
     int m = mask % 2 == 0 ? mask - 1 : mask;
     if (m == 1 || len <= 2) return done;
     if (len == 3) m = 3;
+    if (m == 3) {
+        median3_in_place(x, len);
+        return done;
+    }
     if (m <= kStackMask) {
         T w[kStackMask], ring[kStackMask];
         median_in_place(x, len, m, w, ring);

@@ -1059,6 +1059,71 @@ VEKS_API VekStatus veksDotProd_32s_Sfs(const Vek32s* pSrc1, const Vek32s* pSrc2,
 VEKS_API VekStatus veksDotProd_32sc_Sfs(const Vek32sc* pSrc1, const Vek32sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
 VEKS_API VekStatus veksDotProd_32s32sc_Sfs(const Vek32s* pSrc1, const Vek32sc* pSrc2, int len, Vek32sc* pDp, int scaleFactor);
 
+/* Norms of a vector: Inf = max|x|, L1 = sum|x|, L2 = sqrt(sum x^2),
+ * L2Sqr = sum x^2. */
+VEKS_API VekStatus veksNorm_Inf_32f(const Vek32f* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_Inf_64f(const Vek64f* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_Inf_32fc32f(const Vek32fc* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_Inf_64fc64f(const Vek64fc* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_Inf_16s32f(const Vek16s* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_Inf_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNorm_L1_32f(const Vek32f* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_L1_64f(const Vek64f* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L1_32fc64f(const Vek32fc* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L1_64fc64f(const Vek64fc* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L1_16s32f(const Vek16s* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_L1_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNorm_L1_16s64s_Sfs(const Vek16s* pSrc, int len, Vek64s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNorm_L2_32f(const Vek32f* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_L2_64f(const Vek64f* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L2_32fc64f(const Vek32fc* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L2_64fc64f(const Vek64fc* pSrc, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNorm_L2_16s32f(const Vek16s* pSrc, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNorm_L2_16s32s_Sfs(const Vek16s* pSrc, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNorm_L2Sqr_16s64s_Sfs(const Vek16s* pSrc, int len, Vek64s* pNorm, int scaleFactor);
+
+/* The same norms of pSrc1 - pSrc2. */
+VEKS_API VekStatus veksNormDiff_Inf_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_Inf_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_Inf_32fc32f(const Vek32fc* pSrc1, const Vek32fc* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_Inf_64fc64f(const Vek64fc* pSrc1, const Vek64fc* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_Inf_16s32f(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_Inf_16s32s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNormDiff_L1_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_L1_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L1_32fc64f(const Vek32fc* pSrc1, const Vek32fc* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L1_64fc64f(const Vek64fc* pSrc1, const Vek64fc* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L1_16s32f(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_L1_16s32s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNormDiff_L1_16s64s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek64s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNormDiff_L2_32f(const Vek32f* pSrc1, const Vek32f* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_L2_64f(const Vek64f* pSrc1, const Vek64f* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L2_32fc64f(const Vek32fc* pSrc1, const Vek32fc* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L2_64fc64f(const Vek64fc* pSrc1, const Vek64fc* pSrc2, int len, Vek64f* pNorm);
+VEKS_API VekStatus veksNormDiff_L2_16s32f(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32f* pNorm);
+VEKS_API VekStatus veksNormDiff_L2_16s32s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek32s* pNorm, int scaleFactor);
+VEKS_API VekStatus veksNormDiff_L2Sqr_16s64s_Sfs(const Vek16s* pSrc1, const Vek16s* pSrc2, int len, Vek64s* pNorm, int scaleFactor);
+
+/* pDst[n] = (pSrc[n] - vSub) * (1 / vDiv); pDst may equal pSrc. */
+VEKS_API VekStatus veksNormalize_32f(const Vek32f* pSrc, Vek32f* pDst, int len, Vek32f vSub, Vek32f vDiv);
+VEKS_API VekStatus veksNormalize_32fc(const Vek32fc* pSrc, Vek32fc* pDst, int len, Vek32fc vSub, Vek32f vDiv);
+VEKS_API VekStatus veksNormalize_64f(const Vek64f* pSrc, Vek64f* pDst, int len, Vek64f vSub, Vek64f vDiv);
+VEKS_API VekStatus veksNormalize_64fc(const Vek64fc* pSrc, Vek64fc* pDst, int len, Vek64fc vSub, Vek64f vDiv);
+VEKS_API VekStatus veksNormalize_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, int len, Vek16s vSub, int vDiv, int scaleFactor);
+VEKS_API VekStatus veksNormalize_16sc_Sfs(const Vek16sc* pSrc, Vek16sc* pDst, int len, Vek16sc vSub, int vDiv, int scaleFactor);
+
+/* Elements strictly between the bounds. */
+VEKS_API VekStatus veksCountInRange_32s(const Vek32s* pSrc, int len, int* pCounts, Vek32s lowerBound, Vek32s upperBound);
+
+/* pDst[i] = sum of pSrc[i .. i+maskSize-1]; pSrc holds len+maskSize-1
+ * elements. */
+VEKS_API VekStatus veksSumWindow_8u32f(const Vek8u* pSrc, Vek32f* pDst, int len, int maskSize);
+VEKS_API VekStatus veksSumWindow_16s32f(const Vek16s* pSrc, Vek32f* pDst, int len, int maskSize);
+
+/* Zero-crossing count (not divided by len). */
+VEKS_API VekStatus veksZeroCrossing_16s32f(const Vek16s* pSrc, int len, Vek32f* pValZCR, VekZCType zcType);
+VEKS_API VekStatus veksZeroCrossing_32f(const Vek32f* pSrc, int len, Vek32f* pValZCR, VekZCType zcType);
+
 /* Extremes; an index result is the first position of the extreme. The
  * index pointer of the Indx forms may be NULL. */
 VEKS_API VekStatus veksMax_16s(const Vek16s* pSrc, int len, Vek16s* pMax);

@@ -1550,6 +1550,71 @@ VEKS_API VekStatus veksDFTInv_PackToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, 
 VEKS_API VekStatus veksDFTFwd_RToPerm_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
 VEKS_API VekStatus veksDFTInv_PermToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
 
+/* DCT: orthonormal DCT-II forward, DCT-III inverse, any length. Sizes from
+ * GetSize, built by Init in caller memory or by InitAlloc. */
+typedef struct VekDCTFwdSpec_16s VekDCTFwdSpec_16s;
+typedef struct VekDCTFwdSpec_32f VekDCTFwdSpec_32f;
+typedef struct VekDCTFwdSpec_64f VekDCTFwdSpec_64f;
+typedef struct VekDCTInvSpec_16s VekDCTInvSpec_16s;
+typedef struct VekDCTInvSpec_32f VekDCTInvSpec_32f;
+typedef struct VekDCTInvSpec_64f VekDCTInvSpec_64f;
+VEKS_API VekStatus veksDCTFwdGetSize_32f(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwdInit_32f(VekDCTFwdSpec_32f** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTFwdInitAlloc_32f(VekDCTFwdSpec_32f** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTFwdFree_32f(VekDCTFwdSpec_32f* pSpec);
+VEKS_API VekStatus veksDCTFwdGetBufSize_32f(const VekDCTFwdSpec_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwd_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDCTFwdSpec_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTFwd_32f_I(Vek32f* pSrcDst, const VekDCTFwdSpec_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInvGetSize_32f(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTInvInit_32f(VekDCTInvSpec_32f** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTInvInitAlloc_32f(VekDCTInvSpec_32f** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTInvFree_32f(VekDCTInvSpec_32f* pSpec);
+VEKS_API VekStatus veksDCTInvGetBufSize_32f(const VekDCTInvSpec_32f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTInv_32f(const Vek32f* pSrc, Vek32f* pDst, const VekDCTInvSpec_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInv_32f_I(Vek32f* pSrcDst, const VekDCTInvSpec_32f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTFwdGetSize_64f(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwdInit_64f(VekDCTFwdSpec_64f** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTFwdInitAlloc_64f(VekDCTFwdSpec_64f** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTFwdFree_64f(VekDCTFwdSpec_64f* pSpec);
+VEKS_API VekStatus veksDCTFwdGetBufSize_64f(const VekDCTFwdSpec_64f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwd_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDCTFwdSpec_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTFwd_64f_I(Vek64f* pSrcDst, const VekDCTFwdSpec_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInvGetSize_64f(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTInvInit_64f(VekDCTInvSpec_64f** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTInvInitAlloc_64f(VekDCTInvSpec_64f** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTInvFree_64f(VekDCTInvSpec_64f* pSpec);
+VEKS_API VekStatus veksDCTInvGetBufSize_64f(const VekDCTInvSpec_64f* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTInv_64f(const Vek64f* pSrc, Vek64f* pDst, const VekDCTInvSpec_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInv_64f_I(Vek64f* pSrcDst, const VekDCTInvSpec_64f* pSpec, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTFwdGetSize_16s(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwdInit_16s(VekDCTFwdSpec_16s** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTFwdInitAlloc_16s(VekDCTFwdSpec_16s** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTFwdFree_16s(VekDCTFwdSpec_16s* pSpec);
+VEKS_API VekStatus veksDCTFwdGetBufSize_16s(const VekDCTFwdSpec_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTFwd_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDCTFwdSpec_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTFwd_16s_ISfs(Vek16s* pSrcDst, const VekDCTFwdSpec_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInvGetSize_16s(int len, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize);
+VEKS_API VekStatus veksDCTInvInit_16s(VekDCTInvSpec_16s** ppSpec, int len, int hint, Vek8u* pSpec, Vek8u* pSpecBuffer);
+VEKS_API VekStatus veksDCTInvInitAlloc_16s(VekDCTInvSpec_16s** ppSpec, int len, int hint);
+VEKS_API VekStatus veksDCTInvFree_16s(VekDCTInvSpec_16s* pSpec);
+VEKS_API VekStatus veksDCTInvGetBufSize_16s(const VekDCTInvSpec_16s* pSpec, int* pBufferSize);
+VEKS_API VekStatus veksDCTInv_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDCTInvSpec_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+VEKS_API VekStatus veksDCTInv_16s_ISfs(Vek16s* pSrcDst, const VekDCTInvSpec_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
+
+/* Hilbert transform: the analytic signal x + i H{x} of a real block. */
+typedef struct VekHilbertSpec_32f32fc VekHilbertSpec_32f32fc;
+typedef struct VekHilbertSpec_16s32fc VekHilbertSpec_16s32fc;
+typedef struct VekHilbertSpec_16s16sc VekHilbertSpec_16s16sc;
+VEKS_API VekStatus veksHilbertInitAlloc_32f32fc(VekHilbertSpec_32f32fc** ppSpec, int len, int hint);
+VEKS_API VekStatus veksHilbertFree_32f32fc(VekHilbertSpec_32f32fc* pSpec);
+VEKS_API VekStatus veksHilbertInitAlloc_16s32fc(VekHilbertSpec_16s32fc** ppSpec, int len, int hint);
+VEKS_API VekStatus veksHilbertFree_16s32fc(VekHilbertSpec_16s32fc* pSpec);
+VEKS_API VekStatus veksHilbertInitAlloc_16s16sc(VekHilbertSpec_16s16sc** ppSpec, int len, int hint);
+VEKS_API VekStatus veksHilbertFree_16s16sc(VekHilbertSpec_16s16sc* pSpec);
+VEKS_API VekStatus veksHilbert_32f32fc(const Vek32f* pSrc, Vek32fc* pDst, const VekHilbertSpec_32f32fc* pSpec);
+VEKS_API VekStatus veksHilbert_16s32fc(const Vek16s* pSrc, Vek32fc* pDst, const VekHilbertSpec_16s32fc* pSpec);
+VEKS_API VekStatus veksHilbert_16s16sc_Sfs(const Vek16s* pSrc, Vek16sc* pDst, const VekHilbertSpec_16s16sc* pSpec, int scaleFactor);
+
 
 /* ==== FIR, multirate FIR, LMS ==== */
 

@@ -63,7 +63,49 @@ struct StageTw8 {
     }
 };
 
+// Two interleaved double-precision complex values per register.
+struct Data2 {
+    double* p;
+    Data2 offset(ptrdiff_t k) const { return {p + 2 * k}; }
+};
+
+struct Lanes2d {
+    using T = double;
+    static constexpr int W = 2;
+    using D = Data2;
+    using V = __m256d;
+    struct TW { __m256d r, i; };
+    static V load(const D& d, ptrdiff_t k) { return _mm256_loadu_pd(d.p + 2 * k); }
+    static void store(const D& d, ptrdiff_t k, V v) { _mm256_storeu_pd(d.p + 2 * k, v); }
+    static V add(V a, V b) { return _mm256_add_pd(a, b); }
+    static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
+    static V swap(V a) { return _mm256_permute_pd(a, 0x5); }
+    template <bool Inv>
+    static V rot(V a) {
+        const __m256d sign = Inv ? _mm256_setr_pd(-0.0, 0.0, -0.0, 0.0) : _mm256_setr_pd(0.0, -0.0, 0.0, -0.0);
+        return _mm256_xor_pd(swap(a), sign);
+    }
+    // Lanes k and k+1 from (re, im) records lane_step doubles apart.
+    static TW tw_pairs(const double* p, ptrdiff_t lane_step) {
+        const __m256d w = _mm256_loadu2_m128d(p + lane_step, p);
+        return {_mm256_movedup_pd(w), _mm256_permute_pd(w, 0xF)};
+    }
+    template <bool Inv>
+    static V cmul(V a, const TW& w) {
+        const __m256d wi = Inv ? _mm256_xor_pd(w.i, _mm256_set1_pd(-0.0)) : w.i;
+        return _mm256_fmaddsub_pd(a, w.r, _mm256_mul_pd(swap(a), wi));
+    }
+};
+
 }  // namespace
+
+void avx2_radix4_stage64(double* data, ptrdiff_t n, ptrdiff_t M, const double* rec, ptrdiff_t step, bool inverse) {
+    const Data2 d{data};
+    if (inverse)
+        radix4_stage<Lanes2d, true>(d, n, M, StageTw<double>{rec, step});
+    else
+        radix4_stage<Lanes2d, false>(d, n, M, StageTw<double>{rec, step});
+}
 
 void avx2_radix4_stage(float* re, float* im, ptrdiff_t n, ptrdiff_t M, const float* st, bool inverse) {
     const Data8 d{re, im};

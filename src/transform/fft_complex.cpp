@@ -76,7 +76,8 @@ inline StageTw<double> stage_tw(const ComplexPlan<double>& p, ptrdiff_t M, ptrdi
 }
 
 // The stages of sizes from..to. `wide` sends the single-precision split
-// stages with at least eight butterflies per block to the AVX2 kernel.
+// stages with at least eight butterflies per block, and the interleaved
+// double-precision stages, to the AVX2 kernels.
 template <class L, bool Inv>
 void stages(const ComplexPlan<typename L::T>& plan, const typename L::D& d, ptrdiff_t n, ptrdiff_t from,
             ptrdiff_t to, bool wide) {
@@ -89,6 +90,12 @@ void stages(const ComplexPlan<typename L::T>& plan, const typename L::D& d, ptrd
         if constexpr (std::is_same_v<L, Lanes<float, Split>>) {
             if (wide && M >= 32) {
                 avx2_radix4_stage(d.r, d.i_, n, M, tw.st, Inv);
+                continue;
+            }
+        }
+        if constexpr (std::is_same_v<L, Lanes<double, Inter>>) {
+            if (wide) {
+                avx2_radix4_stage64(d.p, n, M, tw.rec, tw.step, Inv);
                 continue;
             }
         }
@@ -174,7 +181,7 @@ void run_via_split(const ComplexPlan<float>& plan, const float* src, float* dst,
 
 template <class L, bool Inv>
 void run(const ComplexPlan<typename L::T>& plan, const typename L::D& s, const typename L::D& d,
-         const typename L::T* scale) {
+         const typename L::T* scale, bool wide) {
     using T = typename L::T;
     const int order = plan.order;
     const ptrdiff_t n = ptrdiff_t(1) << order;
@@ -189,7 +196,7 @@ void run(const ComplexPlan<typename L::T>& plan, const typename L::D& s, const t
         d.im(1) = ai - bi;
     } else {
         first_stage<Inv>(s, d, order, plan.bitrev);
-        all_stages<L, Inv>(plan, d);
+        all_stages<L, Inv>(plan, d, wide);
     }
     if (scale) {
         const T f = *scale;
@@ -202,11 +209,11 @@ void run(const ComplexPlan<typename L::T>& plan, const typename L::D& s, const t
 
 template <class L>
 void dispatch(const ComplexPlan<typename L::T>& plan, const typename L::D& s, const typename L::D& d,
-              bool inverse, const typename L::T* scale) {
+              bool inverse, const typename L::T* scale, bool wide) {
     if (inverse)
-        run<L, true>(plan, s, d, scale);
+        run<L, true>(plan, s, d, scale, wide);
     else
-        run<L, false>(plan, s, d, scale);
+        run<L, false>(plan, s, d, scale, wide);
 }
 
 }  // namespace
@@ -223,14 +230,16 @@ void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const 
             return;
         }
     }
-    dispatch<Lanes<T, Inter>>(plan, {const_cast<T*>(src)}, {dst}, inverse, scale);
+    // Interleaved double precision takes the AVX2 stages where available;
+    // the split kinds keep the SSE kernels everywhere.
+    dispatch<Lanes<T, Inter>>(plan, {const_cast<T*>(src)}, {dst}, inverse, scale, sizeof(T) == 8 && avx2_usable());
 }
 
 template <class T>
 void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T* dst_re, T* dst_im,
                 bool inverse, const T* scale) {
     dispatch<Lanes<T, Split>>(plan, {const_cast<T*>(src_re), const_cast<T*>(src_im)}, {dst_re, dst_im},
-                              inverse, scale);
+                              inverse, scale, false);
 }
 
 template <class T>

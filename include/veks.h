@@ -1550,6 +1550,69 @@ VEKS_API VekStatus veksDFTInv_PackToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, 
 VEKS_API VekStatus veksDFTFwd_RToPerm_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
 VEKS_API VekStatus veksDFTInv_PermToR_16s_Sfs(const Vek16s* pSrc, Vek16s* pDst, const VekDFTSpec_R_16s* pSpec, int scaleFactor, Vek8u* pBuffer);
 
+/* Wavelet filter banks: two channels with taps, offsets and delay lines
+ * carried across calls. */
+typedef struct VekWTFwdState_32f VekWTFwdState_32f;
+typedef struct VekWTFwdState_8u32f VekWTFwdState_8u32f;
+typedef struct VekWTFwdState_8s32f VekWTFwdState_8s32f;
+typedef struct VekWTFwdState_16u32f VekWTFwdState_16u32f;
+typedef struct VekWTFwdState_16s32f VekWTFwdState_16s32f;
+typedef struct VekWTInvState_32f VekWTInvState_32f;
+typedef struct VekWTInvState_32f8u VekWTInvState_32f8u;
+typedef struct VekWTInvState_32f8s VekWTInvState_32f8s;
+typedef struct VekWTInvState_32f16u VekWTInvState_32f16u;
+typedef struct VekWTInvState_32f16s VekWTInvState_32f16s;
+VEKS_API VekStatus veksWTFwdInitAlloc_32f(VekWTFwdState_32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTFwdFree_32f(VekWTFwdState_32f* pState);
+VEKS_API VekStatus veksWTFwdSetDlyLine_32f(VekWTFwdState_32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwdGetDlyLine_32f(VekWTFwdState_32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwd_32f(const Vek32f* pSrc, Vek32f* pDstLow, Vek32f* pDstHigh, int dstLen, VekWTFwdState_32f* pState);
+VEKS_API VekStatus veksWTFwdInitAlloc_8u32f(VekWTFwdState_8u32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTFwdFree_8u32f(VekWTFwdState_8u32f* pState);
+VEKS_API VekStatus veksWTFwdSetDlyLine_8u32f(VekWTFwdState_8u32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwdGetDlyLine_8u32f(VekWTFwdState_8u32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwd_8u32f(const Vek8u* pSrc, Vek32f* pDstLow, Vek32f* pDstHigh, int dstLen, VekWTFwdState_8u32f* pState);
+VEKS_API VekStatus veksWTFwdInitAlloc_8s32f(VekWTFwdState_8s32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTFwdFree_8s32f(VekWTFwdState_8s32f* pState);
+VEKS_API VekStatus veksWTFwdSetDlyLine_8s32f(VekWTFwdState_8s32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwdGetDlyLine_8s32f(VekWTFwdState_8s32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwd_8s32f(const Vek8s* pSrc, Vek32f* pDstLow, Vek32f* pDstHigh, int dstLen, VekWTFwdState_8s32f* pState);
+VEKS_API VekStatus veksWTFwdInitAlloc_16u32f(VekWTFwdState_16u32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTFwdFree_16u32f(VekWTFwdState_16u32f* pState);
+VEKS_API VekStatus veksWTFwdSetDlyLine_16u32f(VekWTFwdState_16u32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwdGetDlyLine_16u32f(VekWTFwdState_16u32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwd_16u32f(const Vek16u* pSrc, Vek32f* pDstLow, Vek32f* pDstHigh, int dstLen, VekWTFwdState_16u32f* pState);
+VEKS_API VekStatus veksWTFwdInitAlloc_16s32f(VekWTFwdState_16s32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTFwdFree_16s32f(VekWTFwdState_16s32f* pState);
+VEKS_API VekStatus veksWTFwdSetDlyLine_16s32f(VekWTFwdState_16s32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwdGetDlyLine_16s32f(VekWTFwdState_16s32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTFwd_16s32f(const Vek16s* pSrc, Vek32f* pDstLow, Vek32f* pDstHigh, int dstLen, VekWTFwdState_16s32f* pState);
+VEKS_API VekStatus veksWTInvInitAlloc_32f(VekWTInvState_32f** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTInvFree_32f(VekWTInvState_32f* pState);
+VEKS_API VekStatus veksWTInvSetDlyLine_32f(VekWTInvState_32f* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInvGetDlyLine_32f(VekWTInvState_32f* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInv_32f(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, int srcLen, Vek32f* pDst, VekWTInvState_32f* pState);
+VEKS_API VekStatus veksWTInvInitAlloc_32f8u(VekWTInvState_32f8u** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTInvFree_32f8u(VekWTInvState_32f8u* pState);
+VEKS_API VekStatus veksWTInvSetDlyLine_32f8u(VekWTInvState_32f8u* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInvGetDlyLine_32f8u(VekWTInvState_32f8u* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInv_32f8u(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, int srcLen, Vek8u* pDst, VekWTInvState_32f8u* pState);
+VEKS_API VekStatus veksWTInvInitAlloc_32f8s(VekWTInvState_32f8s** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTInvFree_32f8s(VekWTInvState_32f8s* pState);
+VEKS_API VekStatus veksWTInvSetDlyLine_32f8s(VekWTInvState_32f8s* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInvGetDlyLine_32f8s(VekWTInvState_32f8s* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInv_32f8s(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, int srcLen, Vek8s* pDst, VekWTInvState_32f8s* pState);
+VEKS_API VekStatus veksWTInvInitAlloc_32f16u(VekWTInvState_32f16u** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTInvFree_32f16u(VekWTInvState_32f16u* pState);
+VEKS_API VekStatus veksWTInvSetDlyLine_32f16u(VekWTInvState_32f16u* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInvGetDlyLine_32f16u(VekWTInvState_32f16u* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInv_32f16u(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, int srcLen, Vek16u* pDst, VekWTInvState_32f16u* pState);
+VEKS_API VekStatus veksWTInvInitAlloc_32f16s(VekWTInvState_32f16s** ppState, const Vek32f* pTapsLow, int lenLow, int offsLow, const Vek32f* pTapsHigh, int lenHigh, int offsHigh);
+VEKS_API VekStatus veksWTInvFree_32f16s(VekWTInvState_32f16s* pState);
+VEKS_API VekStatus veksWTInvSetDlyLine_32f16s(VekWTInvState_32f16s* pState, const Vek32f* pDlyLow, const Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInvGetDlyLine_32f16s(VekWTInvState_32f16s* pState, Vek32f* pDlyLow, Vek32f* pDlyHigh);
+VEKS_API VekStatus veksWTInv_32f16s(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, int srcLen, Vek16s* pDst, VekWTInvState_32f16s* pState);
+
 /* DCT: orthonormal DCT-II forward, DCT-III inverse, any length. Sizes from
  * GetSize, built by Init in caller memory or by InitAlloc. */
 typedef struct VekDCTFwdSpec_16s VekDCTFwdSpec_16s;

@@ -84,7 +84,7 @@ long double sat(long double v, long double lo, long double hi) { return v < lo ?
 std::int64_t int_ref(std::int64_t x, int sf, int mode, std::int64_t lo, std::int64_t hi) {
     __int128 v;
     if (sf <= 0) {
-        v = sf < -70 ? (x > 0 ? __int128(1) << 100 : x < 0 ? -(__int128(1) << 100) : 0) : __int128(x) << -sf;
+        v = sf < -70 ? (x > 0 ? __int128(1) << 100 : x < 0 ? -(__int128(1) << 100) : 0) : __int128(x) * (__int128(1) << -sf);
     } else {
         const __int128 a = x < 0 ? -__int128(x) : x;
         const __int128 d = sf > 120 ? (__int128(1) << 120) : __int128(1) << sf;

@@ -130,6 +130,23 @@ BENCH(volk_32fc_magnitude_squared_32f, 0, 1,
       volk_32fc_magnitude_squared_32f(d.out.data(), reinterpret_cast<const lv_32fc_t*>(d.z.data()), unsigned(n)))
 #endif
 
+// Goertzel at one frequency against the plain single-precision recurrence.
+BENCH(veksGoertz_32f, -1, 1, {
+    Vek32fc v;
+    veksGoertz_32f(d.x.data(), int(n), &v, 0.123f);
+    d.out[0] = v.re;
+})
+BENCH(scalar_goertzel_32f, -1, 1, {
+    const float c = 2.0f * std::cos(2.0f * 3.14159265f * 0.123f);
+    float s1 = 0, s2 = 0;
+    for (long i = 0; i < n; ++i) {
+        const float s = d.x[i] + c * s1 - s2;
+        s2 = s1;
+        s1 = s;
+    }
+    d.out[0] = s1 * std::cos(2.0f * 3.14159265f * 0.123f) - s2;
+})
+
 }  // namespace
 
 BENCHMARK_MAIN();

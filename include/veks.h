@@ -1678,6 +1678,53 @@ VEKS_API VekStatus veksHilbert_32f32fc(const Vek32f* pSrc, Vek32fc* pDst, const 
 VEKS_API VekStatus veksHilbert_16s32fc(const Vek16s* pSrc, Vek32fc* pDst, const VekHilbertSpec_16s32fc* pSpec);
 VEKS_API VekStatus veksHilbert_16s16sc_Sfs(const Vek16s* pSrc, Vek16sc* pDst, const VekHilbertSpec_16s16sc* pSpec, int scaleFactor);
 
+/* Goertzel: the DTFT of a block at relative frequencies in [0, 1). */
+VEKS_API VekStatus veksGoertz_32f(const Vek32f* pSrc, int len, Vek32fc* pVal, Vek32f rFreq);
+VEKS_API VekStatus veksGoertz_32fc(const Vek32fc* pSrc, int len, Vek32fc* pVal, Vek32f rFreq);
+VEKS_API VekStatus veksGoertz_64f(const Vek64f* pSrc, int len, Vek64fc* pVal, Vek64f rFreq);
+VEKS_API VekStatus veksGoertz_64fc(const Vek64fc* pSrc, int len, Vek64fc* pVal, Vek64f rFreq);
+VEKS_API VekStatus veksGoertz_16s_Sfs(const Vek16s* pSrc, int len, Vek16sc* pVal, Vek32f rFreq, int scaleFactor);
+VEKS_API VekStatus veksGoertz_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pVal, Vek32f rFreq, int scaleFactor);
+VEKS_API VekStatus veksGoertzTwo_32f(const Vek32f* pSrc, int len, Vek32fc* pVal, const Vek32f* rFreq);
+VEKS_API VekStatus veksGoertzTwo_32fc(const Vek32fc* pSrc, int len, Vek32fc* pVal, const Vek32f* rFreq);
+VEKS_API VekStatus veksGoertzTwo_64f(const Vek64f* pSrc, int len, Vek64fc* pVal, const Vek64f* rFreq);
+VEKS_API VekStatus veksGoertzTwo_64fc(const Vek64fc* pSrc, int len, Vek64fc* pVal, const Vek64f* rFreq);
+VEKS_API VekStatus veksGoertzTwo_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pVal, const Vek32f* rFreq,
+                                          int scaleFactor);
+VEKS_API VekStatus veksGoertzQ15_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pVal, Vek16s rFreqQ15,
+                                          int scaleFactor);
+VEKS_API VekStatus veksGoertzTwoQ15_16sc_Sfs(const Vek16sc* pSrc, int len, Vek16sc* pVal, const Vek16s* rFreqQ15,
+                                             int scaleFactor);
+
+/* Haar wavelet, one level: low = (a + b) / 2, high = (b - a) / 2 per pair. */
+VEKS_API VekStatus veksWTHaarFwd_32f(const Vek32f* pSrc, int len, Vek32f* pDstLow, Vek32f* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_64f(const Vek64f* pSrc, int len, Vek64f* pDstLow, Vek64f* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_8s(const Vek8s* pSrc, int len, Vek8s* pDstLow, Vek8s* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_16s(const Vek16s* pSrc, int len, Vek16s* pDstLow, Vek16s* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_32s(const Vek32s* pSrc, int len, Vek32s* pDstLow, Vek32s* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_64s(const Vek64s* pSrc, int len, Vek64s* pDstLow, Vek64s* pDstHigh);
+VEKS_API VekStatus veksWTHaarFwd_8s_Sfs(const Vek8s* pSrc, int len, Vek8s* pDstLow, Vek8s* pDstHigh, int scaleFactor);
+VEKS_API VekStatus veksWTHaarFwd_16s_Sfs(const Vek16s* pSrc, int len, Vek16s* pDstLow, Vek16s* pDstHigh,
+                                         int scaleFactor);
+VEKS_API VekStatus veksWTHaarFwd_32s_Sfs(const Vek32s* pSrc, int len, Vek32s* pDstLow, Vek32s* pDstHigh,
+                                         int scaleFactor);
+VEKS_API VekStatus veksWTHaarFwd_64s_Sfs(const Vek64s* pSrc, int len, Vek64s* pDstLow, Vek64s* pDstHigh,
+                                         int scaleFactor);
+VEKS_API VekStatus veksWTHaarInv_32f(const Vek32f* pSrcLow, const Vek32f* pSrcHigh, Vek32f* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_64f(const Vek64f* pSrcLow, const Vek64f* pSrcHigh, Vek64f* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_8s(const Vek8s* pSrcLow, const Vek8s* pSrcHigh, Vek8s* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_16s(const Vek16s* pSrcLow, const Vek16s* pSrcHigh, Vek16s* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_32s(const Vek32s* pSrcLow, const Vek32s* pSrcHigh, Vek32s* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_64s(const Vek64s* pSrcLow, const Vek64s* pSrcHigh, Vek64s* pDst, int len);
+VEKS_API VekStatus veksWTHaarInv_8s_Sfs(const Vek8s* pSrcLow, const Vek8s* pSrcHigh, Vek8s* pDst, int len,
+                                        int scaleFactor);
+VEKS_API VekStatus veksWTHaarInv_16s_Sfs(const Vek16s* pSrcLow, const Vek16s* pSrcHigh, Vek16s* pDst, int len,
+                                         int scaleFactor);
+VEKS_API VekStatus veksWTHaarInv_32s_Sfs(const Vek32s* pSrcLow, const Vek32s* pSrcHigh, Vek32s* pDst, int len,
+                                         int scaleFactor);
+VEKS_API VekStatus veksWTHaarInv_64s_Sfs(const Vek64s* pSrcLow, const Vek64s* pSrcHigh, Vek64s* pDst, int len,
+                                         int scaleFactor);
+
 
 /* ==== FIR, multirate FIR, LMS ==== */
 

@@ -164,7 +164,7 @@ TEST(Phase, IntegerAndSpecialValues) {
     std::vector<float> f(300);
     for (int i = 0; i < 300; ++i) {
         re[i] = z16[2 * i], im[i] = z16[2 * i + 1];
-        z32[i] = {re[i] * 65536 + i, im[i] * 65536 - i};
+        z32[i] = {re[i] * 65535 + i, im[i] * 65535 - i};
     }
     const auto* zc = reinterpret_cast<const Vek16sc*>(z16.data());
     ASSERT_EQ(veksPhase_16sc32f(zc, f.data(), 300), vekStsNoErr);

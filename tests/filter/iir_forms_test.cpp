@@ -130,7 +130,7 @@ TEST(IirForms, IntegerTapsWithFactorAndChannels) {
 // The integer recursion of the stateless forms, written from its rule.
 std::int64_t shr_even(std::int64_t acc, int s) {
     if (s == 0) return acc;
-    const std::int64_t q = acc >> s, rem = acc - (q << s), half = std::int64_t(1) << (s - 1);
+    const std::int64_t q = acc >> s, rem = acc - q * (std::int64_t(1) << s), half = std::int64_t(1) << (s - 1);
     return rem > half || (rem == half && (q & 1)) ? q + 1 : q;
 }
 std::int16_t sat16(std::int64_t v) { return Vek16s(std::max<std::int64_t>(-32768, std::min<std::int64_t>(32767, v))); }

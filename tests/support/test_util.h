@@ -106,7 +106,7 @@ std::vector<int> sweep_lengths(int max_small = 67);
 // Byte-wise equality of two arrays (distinguishes -0/+0 and NaN payloads).
 template <class T>
 bool same_bits(const T* a, const T* b, std::size_t n) {
-    return std::memcmp(a, b, n * sizeof(T)) == 0;
+    return n == 0 || std::memcmp(a, b, n * sizeof(T)) == 0;
 }
 
 }  // namespace vt

@@ -47,7 +47,7 @@ std::vector<T> int_inputs(std::size_t n, std::uint64_t seed) {
     while (v.size() < n) {
         const std::uint64_t b = rng.raw();
         T x = static_cast<T>(b);
-        if (b & 1) x = static_cast<T>(x >> (b >> 58));  // small magnitudes too
+        if (b & 1) x = static_cast<T>(x >> ((b >> 58) % (8 * sizeof(T))));  // small magnitudes too
         v.push_back(x);
     }
     return v;

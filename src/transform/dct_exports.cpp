@@ -9,6 +9,7 @@
 #include "core/support/vekcore.h"
 #include "dct_spec.h"
 #include "fft_call.h"
+#include "transform_util.h"
 #include "veks.h"
 
 namespace veks {
@@ -24,8 +25,6 @@ struct IntSpec {
     Spec<float>* nested;
 };
 static_assert(sizeof(IntSpec) <= 32, "16-bit header is 32 bytes");
-
-std::size_t up32(std::size_t b) { return (b + 31) & ~std::size_t(31); }
 
 template <class S>
 struct Kind;
@@ -137,11 +136,6 @@ VekStatus run(std::uint32_t id, const void* p, const E* src, E* dst, Vek8u* give
     fft::CallBuffer buf;
     VEKS_CHECK(buf.settle(s.work_size > 0 ? s.work_size + 32 : 0, given));
     return fn(s, buf.as<Vek8u>());
-}
-
-Vek16s narrow_one(Vek16s x, int sf) {
-    const double v = std::floor(static_cast<double>(x) * std::ldexp(1.0, -sf) + 0.5);
-    return static_cast<Vek16s>(v > 32767.0 ? 32767.0 : v < -32768.0 ? -32768.0 : v);
 }
 
 VekStatus run_16s(const IntSpec& s, const Vek16s* src, Vek16s* dst, int sf, Vek8u* work) {

@@ -11,6 +11,7 @@
 
 #include "core/check.h"
 #include "fft_api.h"
+#include "transform_util.h"
 
 namespace veks {
 namespace dct {
@@ -19,13 +20,6 @@ namespace {
 constexpr std::size_t kHeaderBytes = 128;
 static_assert(sizeof(Spec<double>) <= kHeaderBytes, "header outgrew its slot");
 
-std::size_t up32(std::size_t b) { return (b + 31) & ~std::size_t(31); }
-bool is_pow2(int n) { return (n & (n - 1)) == 0; }
-int log2_of(long n) {
-    int o = 0;
-    while ((1L << o) < n) ++o;
-    return o;
-}
 int conv_length(int n) { return 1 << log2_of(2L * n - 1); }
 
 Method method_for(int n) {

@@ -9,12 +9,11 @@
 
 #include "core/check.h"
 #include "core/support/vekcore.h"
+#include "transform_util.h"
 
 namespace veks {
 namespace dft {
 namespace {
-
-std::size_t up32(std::size_t b) { return (b + 31) & ~std::size_t(31); }
 
 // Floats the widened data occupy.
 std::size_t widened_floats(Layout layout, int n) {
@@ -23,12 +22,6 @@ std::size_t widened_floats(Layout layout, int n) {
 
 std::uint32_t nested_id(Layout layout) {
     return layout == Layout::Complex ? kIdC32fc : layout == Layout::Split ? kIdC32f : kIdR32f;
-}
-
-// x * 2^-sf rounded half up, saturated: the single-value path.
-Vek16s narrow_one(float x, int sf) {
-    const double v = std::floor(static_cast<double>(x) * std::ldexp(1.0, -sf) + 0.5);
-    return static_cast<Vek16s>(v > 32767.0 ? 32767.0 : v < -32768.0 ? -32768.0 : v);
 }
 
 void widen(const Vek16s* src, float* dst, std::size_t count) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "fft_api.h"
+#include "transform_util.h"
 #include "core/support/vekcore.h"
 
 namespace veks {
@@ -39,8 +40,6 @@ int conv_length(int n) {
     while (m < need) m <<= 1;
     return static_cast<int>(m);
 }
-
-bool is_pow2(int n) { return (n & (n - 1)) == 0; }
 
 template <class E>
 E* alloc(std::size_t count) {
@@ -199,10 +198,8 @@ VekStatus build_chirp(Plan<T>& p, int hint) {
 template <class T>
 VekStatus build_pow2(Plan<T>& p, int flag, int hint) {
     using Api = FftApi<T>;
-    int order = 0;
-    while ((1 << order) < p.n) ++order;
     typename Api::CSpec* spec = nullptr;
-    VekStatus s = Api::c_init_alloc(&spec, order, flag, hint);
+    VekStatus s = Api::c_init_alloc(&spec, log2_of(p.n), flag, hint);
     if (s != vekStsNoErr) return s;
     p.fft = spec;
     return Api::c_buf_size(spec, &p.fft_work_bytes);

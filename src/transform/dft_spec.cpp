@@ -10,6 +10,7 @@
 
 #include "core/check.h"
 #include "fft_api.h"
+#include "transform_util.h"
 #include "core/support/vekcore.h"
 
 namespace veks {
@@ -17,14 +18,6 @@ namespace dft {
 namespace {
 
 constexpr int kStackLength = 16;  // lengths up to this run without a work buffer
-
-bool is_pow2(int n) { return (n & (n - 1)) == 0; }
-
-int log2_of(int n) {
-    int order = 0;
-    while ((1 << order) < n) ++order;
-    return order;
-}
 
 template <class T>
 VekStatus decode_flag(FloatSpec<T>& s, int flag) {

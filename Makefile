@@ -5,7 +5,7 @@ JOBS   ?= $(shell nproc)
 CMAKE  ?= cmake
 CONFIG  = $(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all demo test bench sanitize install clean
+.PHONY: all demo test bench sanitize install package clean
 
 all: demo
 
@@ -35,6 +35,14 @@ install:
 	$(CONFIG) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 	$(CMAKE) --install $(BUILD)
+
+# The Debian package libveksn8 (library, core library, headers, pkg-config
+# and CMake files), written to $(BUILD)/libveksn8_<version>_amd64.deb.
+# cpack installs the whole build tree, so everything is built first.
+package:
+	$(CONFIG)
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san

@@ -144,6 +144,7 @@ void run_op(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_
 }  // namespace
 
 void run16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at) {
+    if (const WideKernels* w = wide_kernels()) return w->run16s(op, a, b, bval, dst, len, sf, bound_at);
     switch (op) {
         case Op16::Add: return run_op<Op16::Add>(a, b, bval, dst, len, sf, bound_at);
         case Op16::Sub: return run_op<Op16::Sub>(a, b, bval, dst, len, sf, bound_at);

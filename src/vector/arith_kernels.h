@@ -10,6 +10,7 @@
 
 #include "core/scaled_int.h"
 #include "veks.h"
+#include "vector/wide_table.h"
 
 namespace veks {
 namespace arith {
@@ -89,9 +90,8 @@ void add_product(const X* a, const X* b, D* acc, ptrdiff_t len, S scale) {
     for (ptrdiff_t i = 0; i < len; ++i) acc[i] = scale(W(acc[i]) + W(a[i]) * W(b[i]));
 }
 
-// 16s kernels with SSE2 blocks (arith_16s.cpp): a op b, where b is the
-// vector `b` or, when it is null, the constant `bval`. RSub is b - a.
-enum class Op16 { Add, Sub, Mul, RSub };
+// 16s kernels (arith_16s.cpp): a op b, where b is the vector `b` or, when
+// it is null, the constant `bval`. RSub is b - a.
 void run16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at);
 
 }  // namespace arith

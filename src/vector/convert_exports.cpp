@@ -10,6 +10,7 @@
 #include "core/int24.h"
 #include "half_float.h"
 #include "veks.h"
+#include "wide_table.h"
 
 namespace veks {
 namespace conv {
@@ -38,14 +39,16 @@ VekStatus convert_plain(const S* src, D* dst, int len) {
 template <>
 VekStatus convert_plain<Vek16s, Vek32f>(const Vek16s* src, Vek32f* dst, int len) {
     VEKS_CHECK(check_vec(len, src, dst));
-    convert_sweep(src, dst, len, [](Vek16s x) { return float(x); }, Block16s32f<false>{_mm_setzero_ps()});
+    if (const WideKernels* w = wide_kernels()) w->cvt_16s32f(src, dst, len, false, 1.0f);
+    else convert_sweep(src, dst, len, [](Vek16s x) { return float(x); }, Block16s32f<false>{_mm_setzero_ps()});
     return vekStsNoErr;
 }
 
 template <>
 VekStatus convert_plain<Vek8u, Vek32f>(const Vek8u* src, Vek32f* dst, int len) {
     VEKS_CHECK(check_vec(len, src, dst));
-    convert_sweep(src, dst, len, [](Vek8u x) { return float(x); }, Block8u32f{});
+    if (const WideKernels* w = wide_kernels()) w->cvt_8u32f(src, dst, len);
+    else convert_sweep(src, dst, len, [](Vek8u x) { return float(x); }, Block8u32f{});
     return vekStsNoErr;
 }
 
@@ -80,7 +83,8 @@ VekStatus int_to_float_sfs(const S* src, D* dst, int len, int sf, int sf_lo, int
     if constexpr (sizeof(D) == 4) {
         const float m = field_scale_32f(sf);
         if constexpr (std::is_same_v<S, Vek16s>) {
-            convert_sweep(src, dst, len, [m](Vek16s x) { return float(x) * m; }, Block16s32f<true>{_mm_set1_ps(m)});
+            if (const WideKernels* w = wide_kernels()) w->cvt_16s32f(src, dst, len, true, m);
+            else convert_sweep(src, dst, len, [m](Vek16s x) { return float(x) * m; }, Block16s32f<true>{_mm_set1_ps(m)});
         } else {
             convert_loop(src, dst, len, [m](S x) { return float(x) * m; });
         }
@@ -112,8 +116,21 @@ VekStatus int_narrow_sfs(const S* src, D* dst, int len, Rnd mode, int sf, Range 
 
 inline Rounding direction_of(Rnd mode) { return mode == Rnd::Zero ? Rounding::Zero : Rounding::Nearest; }
 
+// The wide kernels of the 8u and 16s destinations, or false for the others.
+template <class D>
+bool run_32f_int_wide(Rnd mode, bool scaled, const float* src, D* dst, int len, float m) {
+    const WideKernels* w = wide_kernels();
+    if (!w) return false;
+    const WideRnd wm = mode == Rnd::Fin ? WideRnd::HalfAway : WideRnd::Current;
+    if constexpr (std::is_same_v<D, Vek16s>) w->cvt_32f16s(wm, src, dst, len, scaled, m);
+    else if constexpr (std::is_same_v<D, Vek8u>) w->cvt_32f8u(wm, src, dst, len, scaled, m);
+    else return false;
+    return true;
+}
+
 template <class D, Rnd Mode, bool Scaled>
 void run_32f_int(const float* src, D* dst, int len, float m, Range r) {
+    if (run_32f_int_wide(Mode, Scaled, src, dst, len, m)) return;
     auto scalar = [m, r](float x) {
         const float v = Scaled ? x * m : x;
         return static_cast<D>(Mode == Rnd::Fin ? to_int_fin(v, r) : to_int_mxcsr(v, r));

@@ -13,6 +13,7 @@
 #include "core/parallel.h"
 #include "core/simd.h"
 #include "veks.h"
+#include "wide_table.h"
 
 namespace veks {
 namespace div {
@@ -23,12 +24,12 @@ struct Bits;
 template <>
 struct Bits<float> {
     using U = std::uint32_t;
-    static constexpr U nan00 = 0x7FBFFFFFu;  // 0/0
+    static constexpr U nan00 = kNan00_32f;  // 0/0
 };
 template <>
 struct Bits<double> {
     using U = std::uint64_t;
-    static constexpr U nan00 = 0x7FF8000000000000ull;
+    static constexpr U nan00 = kNan00_64f;
 };
 
 template <class T>
@@ -83,8 +84,16 @@ int divide_block(const T* d, const T* x, T* dst) {
     }
 }
 
+inline int wide_div(const WideKernels& w, const float* d, const float* x, float* dst, int len) {
+    return w.div_32f(d, x, dst, len);
+}
+inline int wide_div(const WideKernels& w, const double* d, const double* x, double* dst, int len) {
+    return w.div_64f(d, x, dst, len);
+}
+
 template <class T>
 int div_piece(const T* d, const T* x, T* dst, int len) {
+    if (const WideKernels* w = wide_kernels()) return wide_div(*w, d, x, dst, len) != 0;
     constexpr int L = simd::Packet<T>::lanes;
     int zero_seen = 0;
     simd::sweep<2 * L>(

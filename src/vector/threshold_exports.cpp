@@ -9,6 +9,7 @@
 #include "core/simd.h"
 #include "threshold_rules.h"
 #include "veks.h"
+#include "wide_table.h"
 
 namespace veks {
 namespace thr {
@@ -42,6 +43,13 @@ constexpr bool kHasMinMax = std::is_same_v<T, float> || std::is_same_v<T, double
 
 template <class T>
 VekStatus less_greater(const T* src, T* dst, int len, T level, bool is_less) {
+    if constexpr (std::is_same_v<T, float>) {
+        const WideKernels* w = wide_kernels();
+        if (w && is_less) {
+            w->threshold_lt_32f(src, dst, len, level);
+            return vekStsNoErr;
+        }
+    }
     if constexpr (kHasMinMax<T>) {
         if (is_less) clamp_one_side<T, true>(src, dst, len, level);
         else clamp_one_side<T, false>(src, dst, len, level);

@@ -1,0 +1,301 @@
+// The hot element-wise kernels (which run on the widest registers the
+// processor has) against plain scalar references, bit for bit: every
+// length up to several registers plus block boundaries, sources and
+// destinations offset independently so that heads, masked tails and
+// unaligned registers all occur, in-place calls, and guard bytes around
+// the destination. The suite also runs with VEKS_CPU_CAP set to avx2 and
+// ssse3, so each instruction set meets the same references.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include <xmmintrin.h>
+
+#include "arith_ref.h"
+#include "test_util.h"
+
+namespace {
+
+using vt::Guarded;
+
+std::vector<int> lengths() {
+    std::vector<int> l = vt::sweep_lengths(70);
+    for (int n : {95, 96, 97, 191, 192, 193}) l.push_back(n);
+    return l;
+}
+
+// Random values with zeros of both signs, infinities, NaN, subnormals and
+// exact halves spread through the data.
+template <class T>
+std::vector<T> fdata(int n, std::uint64_t seed, double scale = 1000.0) {
+    vt::Rng rng(seed);
+    std::vector<T> v(n);
+    rng.fill(v.data(), n, scale);
+    const T special[] = {T(0), -T(0), T(INFINITY), -T(INFINITY), T(NAN), T(1e-40), T(2.5), T(-3.5), T(0.5)};
+    for (int i = 3; i < n; i += 7) v[i] = special[(i / 7) % 9];
+    return v;
+}
+
+// Source offsets x destination offset, in elements.
+struct Offsets {
+    int a, b, d;
+};
+const Offsets kOffsets[] = {{0, 0, 0}, {1, 1, 1}, {0, 3, 1}, {2, 0, 5}, {7, 5, 3}};
+
+// One floating form: `call` runs the library on (a, b, d, n); `ref`
+// computes element i from a[i], b[i] (and the old d[i] for accumulations).
+template <class T>
+struct FCase {
+    const char* name;
+    std::function<VekStatus(const T*, const T*, T*, int)> call;
+    std::function<T(T, T, T, int)> ref;  // (a, b, old d, index)
+    VekStatus status_if_zero = vekStsNoErr;  // status when some b[i] is 0
+};
+
+template <class T>
+void run_cases(const std::vector<FCase<T>>& cases) {
+    for (const FCase<T>& c : cases) {
+        for (int len : lengths()) {
+            for (const Offsets& o : kOffsets) {
+                const auto a = fdata<T>(len + 8, len), b = fdata<T>(len + 8, len + 99);
+                Guarded<T> d(len + 8);
+                const auto old = fdata<T>(len + 8, 7 * len);
+                std::memcpy(d.data(), old.data(), (len + 8) * sizeof(T));
+                bool zero = false;
+                std::vector<T> want(old.begin(), old.end());
+                for (int i = 0; i < len; ++i) {
+                    zero |= b[o.b + i] == 0;
+                    want[o.d + i] = c.ref(a[o.a + i], b[o.b + i], old[o.d + i], i);
+                }
+                const VekStatus st = c.call(a.data() + o.a, b.data() + o.b, d.data() + o.d, len);
+                ASSERT_EQ(st, zero ? c.status_if_zero : vekStsNoErr) << c.name << " " << len;
+                ASSERT_TRUE(vt::same_bits(d.data(), want.data(), len + 8)) << c.name << " len " << len << " offsets " << o.a
+                                                                           << o.b << o.d;
+                ASSERT_TRUE(d.guards_intact()) << c.name;
+            }
+        }
+    }
+}
+
+template <class T>
+T divide(T x, T y) {
+    if (y != 0) return x / y;
+    if (x == 0) {
+        T q;
+        if constexpr (sizeof(T) == 4) { const std::uint32_t u = 0x7FBFFFFFu; std::memcpy(&q, &u, 4); }
+        else { const std::uint64_t u = 0x7FF8000000000000ull; std::memcpy(&q, &u, 8); }
+        return q;
+    }
+    return x != x ? x : std::copysign(T(INFINITY), x);
+}
+
+TEST(WidePaths, RealFloatForms) {
+    using F = float;
+    run_cases<F>({
+        {"Add_32f", [](auto a, auto b, auto d, int n) { return veksAdd_32f(a, b, d, n); }, [](F x, F y, F, int) { return x + y; }},
+        {"Sub_32f", [](auto a, auto b, auto d, int n) { return veksSub_32f(a, b, d, n); }, [](F x, F y, F, int) { return y - x; }},
+        {"Mul_32f", [](auto a, auto b, auto d, int n) { return veksMul_32f(a, b, d, n); }, [](F x, F y, F, int) { return x * y; }},
+        {"Mul_32f_I", [](auto a, auto, auto d, int n) { return veksMul_32f_I(a, d, n); }, [](F x, F, F o, int) { return o * x; }},
+        {"AddC_32f", [](auto a, auto, auto d, int n) { return veksAddC_32f(a, 1.25f, d, n); }, [](F x, F, F, int) { return x + 1.25f; }},
+        {"SubC_32f", [](auto a, auto, auto d, int n) { return veksSubC_32f(a, 3.0f, d, n); }, [](F x, F, F, int) { return x - 3.0f; }},
+        {"SubCRev_32f", [](auto a, auto, auto d, int n) { return veksSubCRev_32f(a, -2.0f, d, n); }, [](F x, F, F, int) { return -2.0f - x; }},
+        {"MulC_32f", [](auto a, auto, auto d, int n) { return veksMulC_32f(a, 1.5f, d, n); }, [](F x, F, F, int) { return x * 1.5f; }},
+        {"MulC_32f_I", [](auto, auto, auto d, int n) { return veksMulC_32f_I(-0.75f, d, n); }, [](F, F, F o, int) { return o * -0.75f; }},
+        {"AddProduct_32f", [](auto a, auto b, auto d, int n) { return veksAddProduct_32f(a, b, d, n); },
+         [](F x, F y, F o, int) { return o + x * y; }},
+        {"AddProductC_32f", [](auto a, auto, auto d, int n) { return veksAddProductC_32f(a, 0.3f, d, n); },
+         [](F x, F, F o, int) { return o + x * 0.3f; }},
+        {"Div_32f", [](auto a, auto b, auto d, int n) { return veksDiv_32f(b, a, d, n); }, [](F x, F y, F, int) { return divide(x, y); },
+         vekStsDivByZero},
+        {"Threshold_LT_32f", [](auto a, auto, auto d, int n) { return veksThreshold_LT_32f(a, d, n, 2.5f); },
+         [](F x, F, F, int) { return x < 2.5f ? 2.5f : x; }},
+        {"Threshold_LT_32f_I", [](auto, auto, auto d, int n) { return veksThreshold_LT_32f_I(d, n, -0.0f); },
+         [](F, F, F o, int) { return o < -0.0f ? -0.0f : o; }},
+    });
+}
+
+TEST(WidePaths, DoubleForms) {
+    using D = double;
+    run_cases<D>({
+        {"Add_64f", [](auto a, auto b, auto d, int n) { return veksAdd_64f(a, b, d, n); }, [](D x, D y, D, int) { return x + y; }},
+        {"Sub_64f_I", [](auto a, auto, auto d, int n) { return veksSub_64f_I(a, d, n); }, [](D x, D, D o, int) { return o - x; }},
+        {"Mul_64f", [](auto a, auto b, auto d, int n) { return veksMul_64f(a, b, d, n); }, [](D x, D y, D, int) { return x * y; }},
+        {"MulC_64f", [](auto a, auto, auto d, int n) { return veksMulC_64f(a, -3.0, d, n); }, [](D x, D, D, int) { return x * -3.0; }},
+        {"SubCRev_64f", [](auto a, auto, auto d, int n) { return veksSubCRev_64f(a, 0.5, d, n); }, [](D x, D, D, int) { return 0.5 - x; }},
+        {"AddProduct_64f", [](auto a, auto b, auto d, int n) { return veksAddProduct_64f(a, b, d, n); },
+         [](D x, D y, D o, int) { return o + x * y; }},
+        {"Div_64f", [](auto a, auto b, auto d, int n) { return veksDiv_64f(b, a, d, n); }, [](D x, D y, D, int) { return divide(x, y); },
+         vekStsDivByZero},
+    });
+}
+
+// Complex forms: element i of the parts depends on both parts of its
+// complex element, so they get a loop of their own over lengths in
+// complex elements. A constant operand is the repeated pair k.
+template <class C, class T, class Call, class Part>
+void check_complex(const char* name, Call call, bool acc, bool by_const, Part part) {
+    const C k{T(0.75), T(-1.5)};
+    for (int len : lengths()) {
+        for (const Offsets& o : kOffsets) {
+            const auto a = fdata<T>(2 * len + 16, len), old = fdata<T>(2 * len + 16, len + 9);
+            auto b = fdata<T>(2 * len + 16, len + 5);
+            if (by_const)
+                for (std::size_t i = 0; i < b.size(); ++i) b[i] = (i & 1) ? k.im : k.re;
+            Guarded<C> d(len + 8);
+            std::memcpy(d.data(), old.data(), (len + 8) * sizeof(C));
+            const T* pa = a.data() + 2 * o.a;
+            const T* pb = b.data() + 2 * o.b;
+            std::vector<T> want(old.begin(), old.begin() + 2 * (len + 8));
+            for (int i = 0; i < 2 * len; ++i) {
+                T& w = want[2 * o.d + i];
+                w = acc ? w + part(pa, pb, i) : part(pa, pb, i);
+            }
+            ASSERT_EQ(call((const C*)pa, (const C*)pb, k, d.data() + o.d, len), vekStsNoErr);
+            ASSERT_TRUE(vt::same_bits((const T*)d.data(), want.data(), 2 * (len + 8))) << name << " len " << len;
+            ASSERT_TRUE(d.guards_intact()) << name;
+        }
+    }
+}
+
+// (ar*br - ai*bi, ar*bi + ai*br) on parts.
+template <class T>
+T cmul_part(const T* a, const T* b, int i) {
+    const int k = i & ~1;
+    return (i & 1) ? a[k] * b[k + 1] + a[k + 1] * b[k] : a[k] * b[k] - a[k + 1] * b[k + 1];
+}
+template <class T>
+T add_part(const T* a, const T* b, int i) { return a[i] + b[i]; }
+template <class T>
+T rsub_part(const T* a, const T* b, int i) { return b[i] - a[i]; }
+
+TEST(WidePaths, ComplexForms) {
+    using C = Vek32fc;
+    using Z = Vek64fc;
+    check_complex<C, float>("Mul_32fc", [](auto a, auto b, auto, auto d, int n) { return veksMul_32fc(a, b, d, n); }, false, false,
+                            cmul_part<float>);
+    check_complex<C, float>("MulC_32fc", [](auto a, auto, auto k, auto d, int n) { return veksMulC_32fc(a, k, d, n); }, false, true,
+                            cmul_part<float>);
+    check_complex<C, float>("AddProduct_32fc", [](auto a, auto b, auto, auto d, int n) { return veksAddProduct_32fc(a, b, d, n); },
+                            true, false, cmul_part<float>);
+    check_complex<C, float>("AddC_32fc", [](auto a, auto, auto k, auto d, int n) { return veksAddC_32fc(a, k, d, n); }, false, true,
+                            add_part<float>);
+    check_complex<Z, double>("Mul_64fc", [](auto a, auto b, auto, auto d, int n) { return veksMul_64fc(a, b, d, n); }, false, false,
+                             cmul_part<double>);
+    check_complex<Z, double>("MulC_64fc", [](auto a, auto, auto k, auto d, int n) { return veksMulC_64fc(a, k, d, n); }, false, true,
+                             cmul_part<double>);
+    check_complex<Z, double>("SubCRev_64fc", [](auto a, auto, auto k, auto d, int n) { return veksSubCRev_64fc(a, k, d, n); }, false,
+                             true, rsub_part<double>);
+}
+
+// Scaled 16-bit forms against the exact 128-bit reference, on every
+// scale-factor path: sign only, left shift, plain, one, right shift.
+TEST(WidePaths, Scaled16s) {
+    using ref::i128;
+    struct Case {
+        const char* name;
+        VekStatus (*vv)(const Vek16s*, const Vek16s*, Vek16s*, int, int);
+        VekStatus (*vc)(const Vek16s*, Vek16s, Vek16s*, int, int);
+        i128 (*op)(i128, i128);  // (first, second)
+    };
+    const Case cases[] = {
+        {"Add_16s", veksAdd_16s_Sfs, veksAddC_16s_Sfs, [](i128 x, i128 y) { return x + y; }},
+        {"Sub_16s", veksSub_16s_Sfs, nullptr, [](i128 x, i128 y) { return y - x; }},
+        {"SubC_16s", nullptr, veksSubC_16s_Sfs, [](i128 x, i128 y) { return x - y; }},
+        {"Mul_16s", veksMul_16s_Sfs, veksMulC_16s_Sfs, [](i128 x, i128 y) { return x * y; }},
+    };
+    vt::Rng rng(5);
+    for (const Case& c : cases) {
+        for (int sf : {-20, -3, 0, 1, 2, 9}) {
+            for (int len : lengths()) {
+                for (const Offsets& o : kOffsets) {
+                    std::vector<Vek16s> a(len + 8), b(len + 8);
+                    rng.fill(a.data(), a.size());
+                    rng.fill(b.data(), b.size());
+                    for (int i = 0; i < len + 8; i += 11) a[i] = (i & 16) ? -32768 : 32767;
+                    const Vek16s k = Vek16s(rng.raw() % 700 - 350);
+                    for (int form = 0; form < 2; ++form) {
+                        if ((form == 0 && !c.vv) || (form == 1 && !c.vc)) continue;
+                        Guarded<Vek16s> d(len + 8);
+                        std::vector<Vek16s> want(len);
+                        for (int i = 0; i < len; ++i)
+                            want[i] = ref::scaled<Vek16s>(c.op(a[o.a + i], form ? k : b[o.b + i]), sf);
+                        const VekStatus st = form ? c.vc(a.data() + o.a, k, d.data() + o.d, len, sf)
+                                                  : c.vv(a.data() + o.a, b.data() + o.b, d.data() + o.d, len, sf);
+                        ASSERT_EQ(st, vekStsNoErr);
+                        ASSERT_TRUE(vt::same_bits(d.data() + o.d, want.data(), len))
+                            << c.name << (form ? "C" : "") << " sf " << sf << " len " << len;
+                        ASSERT_TRUE(d.guards_intact()) << c.name;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Conversions. Float to integer: the scaled value x * 2^-sf (one rounding
+// in single precision), then toward zero, to nearest even, or with one
+// half added to the magnitude in single precision; clamped, NaN to the
+// minimum (or to the maximum in the half-away mode).
+template <class D>
+D to_int(float x, int mode, int sf) {
+    const double lo = double(std::numeric_limits<D>::lowest()), hi = double(std::numeric_limits<D>::max());
+    const float v = x * std::ldexp(1.0f, -sf);
+    if (v != v) return D(mode == 2 ? hi : lo);
+    double r;
+    if (mode == 0) r = std::trunc(double(v));
+    else if (mode == 1) r = std::nearbyint(double(v));
+    else {
+        const float c = std::fmin(std::fmax(v, float(lo) - 1), float(hi));
+        r = std::copysign(std::trunc(double(std::fabs(c) + 0.5f)), c);
+    }
+    return D(std::fmin(std::fmax(r, lo), hi));
+}
+
+template <class S, class D, class Call, class Ref>
+void check_convert(const char* name, Call call, Ref ref, double scale) {
+    const unsigned saved = _mm_getcsr();
+    const unsigned up = (saved & ~0x6000u) | 0x4000u;  // the caller rounds up
+    for (int len : lengths()) {
+        for (const Offsets& o : kOffsets) {
+            std::vector<S> a(len + 8);
+            if constexpr (std::is_floating_point_v<S>) a = fdata<S>(len + 8, len, scale);
+            else vt::Rng(len).fill(a.data(), a.size());
+            Guarded<D> d(len + 8);
+            std::vector<D> want(len);
+            for (int i = 0; i < len; ++i) want[i] = ref(a[o.a + i]);
+            _mm_setcsr(up);
+            const VekStatus st = call(a.data() + o.a, d.data() + o.d, len);
+            const unsigned after = _mm_getcsr();
+            _mm_setcsr(saved);
+            ASSERT_EQ(st, vekStsNoErr) << name;
+            ASSERT_EQ(after & ~0x3Fu, up & ~0x3Fu) << name;
+            ASSERT_TRUE(vt::same_bits(d.data() + o.d, want.data(), len)) << name << " len " << len;
+            ASSERT_TRUE(d.guards_intact()) << name;
+        }
+    }
+}
+
+TEST(WidePaths, Conversions) {
+    check_convert<Vek16s, float>("16s32f", veksConvert_16s32f, [](Vek16s x) { return float(x); }, 0);
+    check_convert<Vek16s, float>(
+        "16s32f_Sfs", [](auto s, auto d, int n) { return veksConvert_16s32f_Sfs(s, d, n, 3); },
+        [](Vek16s x) { return float(x) * 0.125f; }, 0);
+    check_convert<Vek8u, float>("8u32f", veksConvert_8u32f, [](Vek8u x) { return float(x); }, 0);
+    for (int mode : {0, 1, 2}) {
+        for (int sf : {0, -2, 3}) {
+            const double scale = sf ? 40000.0 : 300.0;
+            check_convert<float, Vek16s>(
+                "32f16s_Sfs", [=](auto s, auto d, int n) { return veksConvert_32f16s_Sfs(s, d, n, mode, sf); },
+                [=](float x) { return to_int<Vek16s>(x, mode, sf); }, scale * 100);
+            check_convert<float, Vek8u>(
+                "32f8u_Sfs", [=](auto s, auto d, int n) { return veksConvert_32f8u_Sfs(s, d, n, mode, sf); },
+                [=](float x) { return to_int<Vek8u>(x, mode, sf); }, scale);
+        }
+    }
+}
+
+}  // namespace

@@ -16,6 +16,11 @@ extern const float kStages32f_4[24];
 extern const float kStages32f_5[48];
 extern const double kRecords64f_4[24];
 extern const double kRecords64f_5[48];
+// Twiddle tables of orders 4 and 5 for the self-sorting path.
+extern const float kWide32f_4[24];
+extern const float kWide32f_5[48];
+extern const double kWide64f_4[24];
+extern const double kWide64f_5[48];
 // Group bit-reversal tables rev_{n-2}(g) of orders 2 to 5.
 extern const std::int32_t kBitRev_2[1];
 extern const std::int32_t kBitRev_3[2];

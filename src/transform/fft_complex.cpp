@@ -8,6 +8,9 @@
 #include "fft_builtin.h"
 #include "fft_engine.h"
 #include "fft_radix.h"
+#include "fft_sizes.h"
+#include "fft_wide.h"
+#include "core/workbuf.h"
 
 namespace veks {
 namespace fft {
@@ -216,10 +219,57 @@ void dispatch(const ComplexPlan<typename L::T>& plan, const typename L::D& s, co
         run<L, false>(plan, s, d, scale, wide);
 }
 
+// In-place radix-2 transform reading the wide table, for the rare call
+// that finds no scratch for the self-sorting path (allocation failed).
+template <class T>
+void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse, const T* scale) {
+    const ptrdiff_t n = ptrdiff_t(1) << plan.order, q = n / 4, g = wide_group<T>(plan.order);
+    if (src != d)
+        for (ptrdiff_t i = 0; i < 2 * n; ++i) d[i] = src[i];
+    for (ptrdiff_t i = 1, j = 0; i < n; ++i) {
+        ptrdiff_t bit = n >> 1;
+        for (; j & bit; bit >>= 1) j ^= bit;
+        j |= bit;
+        if (i < j) std::swap(d[2 * i], d[2 * j]), std::swap(d[2 * i + 1], d[2 * j + 1]);
+    }
+    for (ptrdiff_t half = 1; half < n; half *= 2)
+        for (ptrdiff_t j = 0; j < half; ++j) {
+            // w_N^k, k = j*N/(2*half) < N/2: w^(k - N/4) times -i above N/4.
+            const ptrdiff_t k = j * (n / (2 * half));
+            const T* t = plan.twiddle + 2 * wide_index<T>(k % q, 1, g);
+            T wr = k < q ? t[0] : t[1], wi = k < q ? t[1] : -t[0];
+            if (inverse) wi = -wi;
+            for (ptrdiff_t b = j; b < n; b += 2 * half) {
+                T* x = d + 2 * b;
+                T* y = x + 2 * half;
+                const T yr = y[0] * wr - y[1] * wi, yi = y[0] * wi + y[1] * wr;
+                y[0] = x[0] - yr, y[1] = x[1] - yi;
+                x[0] += yr, x[1] += yi;
+            }
+        }
+    if (scale)
+        for (ptrdiff_t i = 0; i < 2 * n; ++i) d[i] *= *scale;
+}
+
+// The self-sorting path with the caller's scratch, a stack area for the
+// shorter transforms, or one of our own.
+template <class T>
+void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    const std::size_t bytes = (2 * sizeof(T)) << plan.order;
+    if (!work && bytes <= kWideStackBytes) work = align32(static_cast<T*>(__builtin_alloca(bytes + 32)));
+    WorkBuffer own;
+    if (!work && own.acquire(bytes, 32)) work = own.as<T>();
+    if (work)
+        wide_cfft(plan.order, plan.twiddle, src, dst, work, inverse, scale);
+    else
+        wide_fallback(plan, src, dst, inverse, scale);
+}
+
 }  // namespace
 
 template <class T>
 void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    if (plan.wide) return cfft_wide(plan, src, dst, inverse, scale, work);
     if constexpr (sizeof(T) == 4) {
         // The split form needs a buffer of N complex values (orders 6 to 17).
         if (work && plan.order >= 6 && plan.order <= kSplitBufferUpTo) {
@@ -243,7 +293,7 @@ void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T*
 }
 
 template <class T>
-ComplexPlan<T> builtin_complex_plan(int order) {
+ComplexPlan<T> builtin_complex_plan(int order, bool wide) {
     static constexpr const std::int32_t* rev[6] = {nullptr, nullptr, kBitRev_2, kBitRev_3, kBitRev_4, kBitRev_5};
     ComplexPlan<T> p;
     if (order < 0 || order > 5) return p;
@@ -254,11 +304,18 @@ ComplexPlan<T> builtin_complex_plan(int order) {
     else
         p.twiddle = order == 4 ? kRecords64f_4 : order == 5 ? kRecords64f_5 : nullptr;
     p.tw_order = order;
+    if (wide && order >= 4) {
+        if constexpr (sizeof(T) == 4)
+            p.twiddle = order == 4 ? kWide32f_4 : kWide32f_5;
+        else
+            p.twiddle = order == 4 ? kWide64f_4 : kWide64f_5;
+        p.wide = true;
+    }
     return p;
 }
 
-template ComplexPlan<float> builtin_complex_plan<float>(int);
-template ComplexPlan<double> builtin_complex_plan<double>(int);
+template ComplexPlan<float> builtin_complex_plan<float>(int, bool);
+template ComplexPlan<double> builtin_complex_plan<double>(int, bool);
 template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*, float*);
 template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*, double*);
 template void cfft_split<float>(const ComplexPlan<float>&, const float*, const float*, float*, float*, bool,

@@ -23,6 +23,7 @@ struct ComplexPlan {
     const std::int32_t* bitrev = nullptr;  // rev_{order-2}(g) for the N/4 groups
     const T* twiddle = nullptr;            // stage tables (float) or records (double)
     int tw_order = 0;                      // double: the order the records were built for
+    bool wide = false;                     // wide-layout twiddles for the self-sorting path
 };
 
 // A real transform of length 2^order: the half-length complex plan plus the
@@ -38,16 +39,19 @@ struct RealPlan {
 };
 
 // Plans of the orders that need no specification tables (complex order <= 5,
-// `order` outside that range gives an empty plan.
+// `order` outside that range gives an empty plan); `wide` asks for the
+// self-sorting path's tables at orders 4 and 5.
 template <class T>
-ComplexPlan<T> builtin_complex_plan(int order);
+ComplexPlan<T> builtin_complex_plan(int order, bool wide = false);
 template <class T>
 const T* builtin_real_table(int order, bool ccs);
 
 // Complex FFT, forward (exp(-i...)) or inverse (exp(+i...)), interleaved or
 // split data; src may equal dst. `scale` null means unscaled, otherwise
 // every output is multiplied by *scale. `work` (32-byte aligned, N complex
-// values, or null) lets single precision orders 6 to 17 run in split form.
+// values, or null) is scratch: wide plans run through it (or through a
+// scratch of their own when it is null), single precision orders 6 to 17
+// of the other plans run in split form there.
 constexpr int kSplitBufferUpTo = 17;
 template <class T>
 void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work = nullptr);

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "core/check.h"
+#include "fft_avx2.h"
 #include "fft_tables.h"
+#include "fft_wide.h"
 
 namespace veks {
 namespace fft {
@@ -26,7 +28,7 @@ struct Cursor {
 
 template <class T>
 VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
-                          Vek8u* spec_mem, Vek8u* init_mem) {
+                          Vek8u* spec_mem, Vek8u* init_mem, bool split_data) {
     VEKS_CHECK(check_ptrs(pp));
     VEKS_CHECK(check_param(order < 0 || order > max_order<T>(), vekStsFftOrderErr));
     VEKS_CHECK(check_ptrs(spec_mem));
@@ -40,12 +42,20 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
     s->inv_scaled = flag == 2 || flag == 4;
     if (flag == 1 || flag == 2) s->scale = T(1) / T(n);
     if (flag == 4) s->scale = static_cast<T>(1.0 / std::sqrt(double(n)));
+    // Interleaved data of the wide orders take the self-sorting path where
+    // the processor has it; split data keep the bit-reversed tables.
+    const int c = dom == Domain::Complex ? order : order - 1;
+    s->wide = avx2_usable() && !split_data && wide_order<T>(c);
     if (order > fixed_upto<T>(dom)) {
         if (order > 10 && !init_mem) return vekStsNullPtrErr;
         const SineBase<T> base = make_base<T>(order, align32(reinterpret_cast<T*>(init_mem)));
         Cursor cur{reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes};
-        const int c = dom == Domain::Complex ? order : order - 1;
-        if (c > 5) {
+        if (c > 5 && s->wide) {
+            T* tw = cur.take<T>(0);
+            cur.take<T>(build_wide_twiddles<T>(base, c, tw));
+            s->twiddle = tw;
+            s->tw_order = c;
+        } else if (c > 5) {
             std::int32_t* rev = cur.take<std::int32_t>(0);
             cur.take<std::int32_t>(build_bitrev(c, rev));
             T* tw = cur.take<T>(0);
@@ -71,7 +81,8 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
 }
 
 template <class T>
-VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint) {
+VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
+                                bool split_data) {
     VEKS_CHECK(check_ptrs(pp));
     int dummy = 0;
     VEKS_CHECK(check_size_query<T>(order, flag, &dummy, &dummy, &dummy));
@@ -87,7 +98,7 @@ VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int ord
         }
     }
     void* made = nullptr;
-    const VekStatus st = init_float_spec<T>(id, dom, &made, order, flag, hint, spec, init);
+    const VekStatus st = init_float_spec<T>(id, dom, &made, order, flag, hint, spec, init, split_data);
     veksFree(init);
     if (st != vekStsNoErr) {
         veksFree(spec);
@@ -121,8 +132,8 @@ VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size) {
 
 template <class T>
 ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
-    if (!s.twiddle) return builtin_complex_plan<T>(s.order);
-    return {s.order, s.bitrev, s.twiddle, s.tw_order};
+    if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
+    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide != 0};
 }
 
 template <class T>
@@ -130,7 +141,8 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     RealPlan<T> p;
     p.order = s.order;
     const int c = s.order > 0 ? s.order - 1 : 0;
-    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order} : builtin_complex_plan<T>(c);
+    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide != 0}
+                       : builtin_complex_plan<T>(c, s.wide);
     p.real_tw = s.real_tw ? s.real_tw : builtin_real_table<T>(s.order, false);
     p.ccs_tw = s.ccs_tw ? s.ccs_tw : builtin_real_table<T>(s.order, true);
     p.small = s.order <= 5;
@@ -138,8 +150,8 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
 }
 
 #define VEKS_FFT_SPEC_INSTANTIATE(T)                                                                  \
-    template VekStatus init_float_spec<T>(std::uint32_t, Domain, void**, int, int, int, Vek8u*, Vek8u*); \
-    template VekStatus init_alloc_float_spec<T>(std::uint32_t, Domain, void**, int, int, int);        \
+    template VekStatus init_float_spec<T>(std::uint32_t, Domain, void**, int, int, int, Vek8u*, Vek8u*, bool); \
+    template VekStatus init_alloc_float_spec<T>(std::uint32_t, Domain, void**, int, int, int, bool);  \
     template VekStatus free_float_spec<T>(std::uint32_t, void*);                                      \
     template VekStatus float_buf_size<T>(std::uint32_t, const void*, int*);                           \
     template ComplexPlan<T> complex_plan<T>(const FloatSpec<T>&);                                     \

@@ -34,18 +34,22 @@ struct FloatSpec {
     std::int32_t tw_order;
     const T* real_tw;
     const T* ccs_tw;
+    std::int32_t wide;       // tables laid out for the self-sorting path
 };
 
 constexpr std::size_t kFloatHeaderBytes = 136;
 static_assert(sizeof(FloatSpec<double>) <= kFloatHeaderBytes, "header outgrew its slot");
 
 // Builds a specification into caller memory (the Init operation).
+// `split_data`: the transforms will run on separate real and imaginary
+// arrays, which the self-sorting path does not take.
 template <class T>
 VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
-                          Vek8u* spec_mem, Vek8u* init_mem);
+                          Vek8u* spec_mem, Vek8u* init_mem, bool split_data = false);
 // Allocates, builds and marks as owned (the InitAlloc operation).
 template <class T>
-VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint);
+VekStatus init_alloc_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
+                                bool split_data = false);
 // Invalidates and, when owned, releases (the Free operation).
 template <class T>
 VekStatus free_float_spec(std::uint32_t id, void* spec);

@@ -31,6 +31,11 @@ std::int64_t build_bitrev(int order, std::int32_t* out);
 template <class T>
 std::int64_t build_twiddles(const SineBase<T>& b, int order, T* out);
 
+// The wide twiddle table of an order (see fft_wide.h); returns values
+// written (3N/2).
+template <class T>
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, T* out);
+
 // Real recombination (0.5 cos, 0.5 - 0.5 sin) or inverse (cos, -sin)
 // records of 2*pi*k/N, k < N/4 (at least one record).
 template <class T>

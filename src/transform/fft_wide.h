@@ -1,0 +1,52 @@
+// The self-sorting complex FFT on 256-bit registers (AVX2 and FMA, chosen
+// once per specification at run time). It needs no bit-reversal pass: each
+// radix-4 pass reads one buffer and writes the other in sorted order, so the
+// caller provides a scratch area of N complex values next to the output.
+//
+// Twiddles come from one table of the N/4 records w^k, w^2k, w^3k
+// (w = exp(-2*pi*i/N), k < N/4), stored in groups of G consecutive k: the
+// G values of w^k, then of w^2k, then of w^3k, as (re, im) pairs. The first
+// pass loads them as vectors; later passes broadcast the entry of k = p*s.
+#ifndef VEKS_TRANSFORM_FFT_WIDE_H
+#define VEKS_TRANSFORM_FFT_WIDE_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace veks {
+namespace fft {
+
+// k of one group of the wide twiddle table.
+template <class T>
+constexpr std::int64_t wide_group(int order) {
+    const std::int64_t q = (std::int64_t(1) << order) / 4, g = sizeof(T) == 4 ? 8 : 4;
+    return q < g ? q : g;
+}
+
+// Orders the wide path serves: from 16 points up to the largest order whose
+// work buffer holds N complex values (single precision) or whose scratch
+// fits the stack (double precision).
+template <class T>
+constexpr bool wide_order(int order) {
+    return order >= 4 && order <= (sizeof(T) == 4 ? 17 : 12);
+}
+
+// Stack scratch limit for calls that bring no work buffer.
+constexpr std::size_t kWideStackBytes = 64 * 1024;
+
+// Index (in complex values) of w^(j*k), j = 1..3, in the wide table.
+template <class T>
+inline std::int64_t wide_index(std::int64_t k, int j, std::int64_t g) {
+    return (k / g) * 3 * g + (j - 1) * g + k % g;
+}
+
+// The transform of 2^order points (wide_order) from src to dst (may be
+// equal) through `scratch` (N complex values, distinct from both), scaled
+// by *scale unless scale is null.
+template <class T>
+void wide_cfft(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
+
+}  // namespace fft
+}  // namespace veks
+
+#endif

@@ -19,8 +19,9 @@ int main() try {
     std::vector<std::complex<float>> x(n), spectrum(n), back(n);
     for (int i = 0; i < n; ++i) x[i] = {std::cos(0.3f * i), std::sin(0.05f * i * i)};
 
-    veks::call_or_throw(veksFFTFwd_CToC_32fc, veks::as_vek(x), veks::as_vek(spectrum), spec, work);
-    veks::call_or_throw(veksFFTInv_CToC_32fc, veks::as_vek(spectrum), veks::as_vek(back), spec, work);
+    // std::complex<float> vectors stand for Vek32fc ones: same layout.
+    veks::call_or_throw(veksFFTFwd_CToC_32fc, x, spectrum, spec, work);
+    veks::call_or_throw(veksFFTInv_CToC_32fc, spectrum, back, spec, work);
 
     // Bin 0 of the forward transform is the plain sum of the input.
     std::complex<double> sum = 0;

@@ -19,7 +19,8 @@
  * Containers and lengths. veks::call(f, args...) passes its arguments on
  * to f, turning every contiguous container (std::vector, std::array, a C
  * array, veks::span, veks::buffer, anything with std::data and std::size)
- * into its data pointer and every veks::owner into its object pointer.
+ * into its data pointer (std::complex<float|double> data also serves as
+ * Vek32fc/Vek64fc) and every veks::owner into its object pointer.
  * Given one argument fewer than f takes, it supplies the length itself:
  * the length goes into the first int parameter after the last container
  * argument, and is the common element count of all container arguments.
@@ -538,10 +539,40 @@ struct fn_traits<R (*)(P...)> {
     static constexpr std::size_t arity = sizeof...(P);
 };
 
+template <class C, class = void>
+struct element_of {
+    using type = void;
+};
+template <class C>
+struct element_of<C, std::enable_if_t<is_contiguous<C>::value>> {
+    using type = std::remove_pointer_t<data_t<C>>;
+};
+
+template <class E>
+struct is_std_complex : std::false_type {};
+template <>
+struct is_std_complex<std::complex<float>> : std::true_type {};
+template <>
+struct is_std_complex<std::complex<double>> : std::true_type {};
+
+// The data pointer of a std::complex container: converts to the library's
+// complex type of the same layout as well as to its own type.
+template <class E>
+struct complex_data {
+    using vek = std::conditional_t<std::is_same<std::remove_cv_t<E>, std::complex<float>>::value, Vek32fc, Vek64fc>;
+    using vek_ptr = std::conditional_t<std::is_const<E>::value, const vek*, vek*>;
+    E* p;
+    operator E*() const noexcept { return p; }
+    operator vek_ptr() const noexcept { return reinterpret_cast<vek_ptr>(p); }
+};
+
 // An argument as the C function receives it.
 template <class A>
 decltype(auto) to_c(A&& a) noexcept {
-    if constexpr (is_contiguous<bare<A>>::value)
+    using E = typename element_of<std::remove_reference_t<A>>::type;
+    if constexpr (is_contiguous<bare<A>>::value && is_std_complex<std::remove_cv_t<E>>::value)
+        return complex_data<E>{std::data(a)};
+    else if constexpr (is_contiguous<bare<A>>::value)
         return std::data(a);
     else if constexpr (is_owner<bare<A>>::value)
         return a.get();

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <climits>
+#include <complex>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -143,6 +144,20 @@ TEST(WrapperCall, AcceptsEveryContiguousKind) {
     EXPECT_EQ(s.size(), 4u);
     EXPECT_EQ(s.subspan(1, 2)[1], 7);
     EXPECT_EQ(s.last(1)[0], 8);
+}
+
+// std::complex data stands for the library's complex types, const or not.
+TEST(WrapperCall, StdComplexServesAsVekComplex) {
+    const std::vector<std::complex<double>> z{{3, 4}, {-5, 12}, {0, -1}, {8, 15}, {1e-3, 0}};
+    std::vector<Vek64f> mag(z.size()), want(z.size());
+    ASSERT_EQ(veks::call(veksMagnitude_64fc, z, mag), status::no_err);
+    ASSERT_EQ(veksMagnitude_64fc(reinterpret_cast<const Vek64fc*>(z.data()), want.data(), 5), vekStsNoErr);
+    EXPECT_EQ(mag, want);
+    std::vector<std::complex<float>> c{{1, 2}, {3, -4}}, conj(2);
+    ASSERT_EQ(veks::call(veksConj_32fc, c, conj), status::no_err);
+    EXPECT_EQ(conj[1], std::complex<float>(3, 4));
+    auto view = veks::as_vek(c);
+    EXPECT_EQ(view[0].im, 2.0f);
 }
 
 // Sizes that disagree, or exceed a 32-bit length, are refused before the

@@ -17,7 +17,7 @@ void SineBase<T>::twiddle(std::int64_t e, int m, T& re, T& im) const {
         im = T(0);
         return;
     }
-    const std::int64_t q = e / quarter, r = e % quarter;
+    const std::int64_t q = e >> (m - 2), r = e & (quarter - 1);  // quarter = 2^(m-2)
     const T s = base[r << shift], c = base[(quarter - r) << shift];
     switch (q & 3) {
         case 0: re = c; im = -s; break;
@@ -35,11 +35,19 @@ SineBase<T> make_base(int order, T* mem) {
         else
             return {kSine1024_64f, 10};
     }
-    // Arguments stay within pi/4: sines below N/8, cosines above.
-    const std::int64_t n = std::int64_t(1) << order, q = n / 4;
+    // sin(t + f) for t on the built-in grid of 2*pi/1024 and the offsets
+    // f = 2*pi*r/N, r < N/1024, as sin t + (sin t (cos f - 1) + cos t sin f)
+    // with cos f - 1 = -2 sin^2(f/2): the correction is small against sin t,
+    // so the values round about as well as a direct sine, for two sines per
+    // offset instead of one per value.
+    const std::int64_t n = std::int64_t(1) << order, q = n / 4, fine = n >> 10;
     const double step = 2.0 * 3.14159265358979323846 / double(n);
-    for (std::int64_t k = 0; k <= q; ++k)
-        mem[k] = static_cast<T>(k <= n / 8 ? std::sin(double(k) * step) : std::cos(double(q - k) * step));
+    const double* grid = kSine1024_64f;
+    for (std::int64_t r = 0; r < fine; ++r) {
+        const double sf = std::sin(double(r) * step), h = std::sin(double(r) * (0.5 * step)), cm1 = -2.0 * h * h;
+        for (std::int64_t a = 0; a * fine + r <= q; ++a)
+            mem[a * fine + r] = static_cast<T>(grid[a] + (grid[a] * cm1 + grid[256 - a] * sf));
+    }
     return {mem, order};
 }
 
@@ -64,7 +72,7 @@ std::int64_t build_twiddles<float>(const SineBase<float>& b, int order, float* o
     for (std::int64_t M = std::int64_t(1) << m; M <= n; M *= 4, m += 2)
         for (std::int64_t g = 0; g < M / 4; g += 4)
             for (int j = 1; j <= 3; ++j) {
-                for (int l = 0; l < 4; ++l) b.twiddle((j * (g + l)) % M, m, o[l], o[4 + l]);
+                for (int l = 0; l < 4; ++l) b.twiddle((j * (g + l)) & (M - 1), m, o[l], o[4 + l]);
                 o += 8;
             }
     return o - out;

@@ -2,6 +2,10 @@
 // are read as N/2 complex values z[n] = x[2n] + i*x[2n+1], transformed, and
 // split into the spectrum of x by one recombination pass (and the reverse
 // for the inverse). The packed layouts are rearranged in place.
+#include <emmintrin.h>
+
+#include <cstring>
+
 #include "fft_builtin.h"
 #include "fft_engine.h"
 
@@ -57,6 +61,129 @@ void small_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
     for (int i = 0; i < n; ++i) data[i] = buf[2 * i];
 }
 
+// The recombination of the pairs (k, M - k) runs on vectors of consecutive
+// k: `Pairs<T, wide>` loads the values at k, k+1, ... split into real and
+// imaginary parts, and those at M-k, M-k-1, ... in the same lane order, and
+// stores them back. Each lane computes exactly the scalar formulas, so
+// block and tail give the same bits.
+template <class T, bool wide> struct Pairs;
+
+template <>
+struct Pairs<float, false> {
+    using V = float;
+    static constexpr int lanes = 1;
+    static void load(const float* p, float& re, float& im) { re = p[0], im = p[1]; }
+    static void load_rev(const float* p, float& re, float& im) { re = p[0], im = p[1]; }
+    static void store(float* p, float re, float im) { p[0] = re, p[1] = im; }
+    static void store_rev(float* p, float re, float im) { p[0] = re, p[1] = im; }
+};
+template <>
+struct Pairs<double, false> {
+    using V = double;
+    static constexpr int lanes = 1;
+    static void load(const double* p, double& re, double& im) { re = p[0], im = p[1]; }
+    static void load_rev(const double* p, double& re, double& im) { re = p[0], im = p[1]; }
+    static void store(double* p, double re, double im) { p[0] = re, p[1] = im; }
+    static void store_rev(double* p, double re, double im) { p[0] = re, p[1] = im; }
+};
+
+// Four single-precision pairs; the reversed forms take the address of the
+// highest index (M - k) and cover M - k - 3 .. M - k.
+template <>
+struct Pairs<float, true> {
+    using V = __m128;
+    static constexpr int lanes = 4;
+    static void load(const float* p, __m128& re, __m128& im) {
+        const __m128 a = _mm_loadu_ps(p), b = _mm_loadu_ps(p + 4);
+        re = _mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
+        im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
+    }
+    static void load_rev(const float* p, __m128& re, __m128& im) {
+        const __m128 lo = _mm_loadu_ps(p - 6), hi = _mm_loadu_ps(p - 2);
+        re = _mm_shuffle_ps(hi, lo, _MM_SHUFFLE(0, 2, 0, 2));
+        im = _mm_shuffle_ps(hi, lo, _MM_SHUFFLE(1, 3, 1, 3));
+    }
+    static void store(float* p, __m128 re, __m128 im) {
+        _mm_storeu_ps(p, _mm_unpacklo_ps(re, im));
+        _mm_storeu_ps(p + 4, _mm_unpackhi_ps(re, im));
+    }
+    static void store_rev(float* p, __m128 re, __m128 im) {
+        const __m128 lo = _mm_unpacklo_ps(re, im), hi = _mm_unpackhi_ps(re, im);
+        _mm_storeu_ps(p - 6, _mm_shuffle_ps(hi, hi, _MM_SHUFFLE(1, 0, 3, 2)));
+        _mm_storeu_ps(p - 2, _mm_shuffle_ps(lo, lo, _MM_SHUFFLE(1, 0, 3, 2)));
+    }
+};
+
+template <>
+struct Pairs<double, true> {
+    using V = __m128d;
+    static constexpr int lanes = 2;
+    static void load(const double* p, __m128d& re, __m128d& im) {
+        const __m128d a = _mm_loadu_pd(p), b = _mm_loadu_pd(p + 2);
+        re = _mm_unpacklo_pd(a, b);
+        im = _mm_unpackhi_pd(a, b);
+    }
+    static void load_rev(const double* p, __m128d& re, __m128d& im) {
+        const __m128d lo = _mm_loadu_pd(p - 2), hi = _mm_loadu_pd(p);
+        re = _mm_unpacklo_pd(hi, lo);
+        im = _mm_unpackhi_pd(hi, lo);
+    }
+    static void store(double* p, __m128d re, __m128d im) {
+        _mm_storeu_pd(p, _mm_unpacklo_pd(re, im));
+        _mm_storeu_pd(p + 2, _mm_unpackhi_pd(re, im));
+    }
+    static void store_rev(double* p, __m128d re, __m128d im) {
+        _mm_storeu_pd(p - 2, _mm_unpackhi_pd(re, im));
+        _mm_storeu_pd(p, _mm_unpacklo_pd(re, im));
+    }
+};
+
+// Forward: with (tr, ti) = T_r[k], a = Z[k], b = Z[M-k], writes X[k] and
+// X[M-k] over them.
+struct ForwardSplit {
+    template <class V>
+    static void pair(V ar, V ai, V br, V bi, V tr, V ti, V& kr, V& ki, V& jr, V& ji) {
+        const V dre = ar - br, dim = ai + bi;
+        const V u = ti * dre + tr * dim, v = ti * dim - tr * dre;
+        kr = br + u, ki = v - bi, jr = ar - u, ji = v - ai;
+    }
+};
+// Inverse: with (c, s) = T_c[k], a = X[k], b = X[M-k], writes 2 Z[k] and
+// 2 Z[M-k] over them.
+struct InverseSplit {
+    template <class V>
+    static void pair(V ar, V ai, V br, V bi, V c, V s, V& kr, V& ki, V& jr, V& ji) {
+        const V p = ar + br, q = ai - bi, dre = ar - br, dim = ai + bi;
+        const V g = s * dre - c * dim, h = c * dre + s * dim;
+        kr = p + g, ki = q + h, jr = p - g, ji = h - q;
+    }
+};
+
+// The pairs from k up to M/2 - 1 in whole blocks of lanes; returns where
+// the blocks stopped.
+template <bool wide, class Op, class T>
+std::ptrdiff_t split_run(T* d, const T* tw, std::ptrdiff_t k, std::ptrdiff_t m) {
+    using P = Pairs<T, wide>;
+    using V = typename P::V;
+    for (; k + P::lanes <= m / 2; k += P::lanes) {
+        T* pk = d + 2 * k;
+        T* pj = d + 2 * (m - k);
+        V ar, ai, br, bi, c, s, kr, ki, jr, ji;
+        P::load(pk, ar, ai);
+        P::load_rev(pj, br, bi);
+        P::load(tw + 2 * k, c, s);
+        Op::pair(ar, ai, br, bi, c, s, kr, ki, jr, ji);
+        P::store(pk, kr, ki);
+        P::store_rev(pj, jr, ji);
+    }
+    return k;
+}
+
+template <class Op, class T>
+void split_all(T* d, const T* tw, std::ptrdiff_t m) {
+    split_run<false, Op>(d, tw, split_run<true, Op>(d, tw, 1, m), m);
+}
+
 }  // namespace
 
 template <class T>
@@ -67,19 +194,7 @@ void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale,
     const T a = dst[0], b = dst[1];
     dst[0] = a + b;
     dst[1] = a - b;
-    // X[k] = E + (-i) w^k O with E, O the halves of Z[k] +- conj(Z[M-k]).
-    const T* tw = plan.ccs_tw;
-    const T half = T(0.5);
-    for (std::ptrdiff_t k = 1, j = m - 1; k < j; ++k, --j) {
-        const T c = tw[2 * k], ms = tw[2 * k + 1];
-        const T ar = dst[2 * k], ai = dst[2 * k + 1], br = dst[2 * j], bi = dst[2 * j + 1];
-        const T er = half * (ar + br), ei = half * (ai - bi), orr = half * (ar - br), oi = half * (ai + bi);
-        const T p = c * oi + ms * orr, q = ms * oi - c * orr;
-        dst[2 * k] = er + p;
-        dst[2 * k + 1] = ei + q;
-        dst[2 * j] = er - p;
-        dst[2 * j + 1] = q - ei;
-    }
+    split_all<ForwardSplit>(dst, plan.real_tw, m);
     if (m >= 2) dst[m + 1] = -dst[m + 1];
 }
 
@@ -90,17 +205,7 @@ void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale, T* work) {
     const T r0 = data[0], rh = data[1];
     data[0] = r0 + rh;
     data[1] = r0 - rh;
-    const T* tw = plan.ccs_tw;
-    for (std::ptrdiff_t k = 1, j = m - 1; k < j; ++k, --j) {
-        const T c = tw[2 * k], s = tw[2 * k + 1];
-        const T ar = data[2 * k], ai = data[2 * k + 1], br = data[2 * j], bi = data[2 * j + 1];
-        const T p = ar + br, q = ai - bi, dre = ar - br, dim = ai + bi;
-        const T g = s * dre - c * dim, h = c * dre + s * dim;
-        data[2 * k] = p + g;
-        data[2 * k + 1] = q + h;
-        data[2 * j] = p - g;
-        data[2 * j + 1] = h - q;
-    }
+    split_all<InverseSplit>(data, plan.ccs_tw, m);
     if (m >= 2) {
         data[m] = 2 * data[m];
         data[m + 1] = -2 * data[m + 1];
@@ -121,7 +226,7 @@ void perm_to(Packed to, T* d, int n) {
     }
     if (n <= 2) return;
     const T nyq = d[1];
-    for (int i = 1; i < n - 1; ++i) d[i] = d[i + 1];
+    std::memmove(d + 1, d + 2, sizeof(T) * std::size_t(n - 2));
     d[n - 1] = nyq;
 }
 
@@ -133,7 +238,7 @@ void to_perm(Packed from, const T* src, T* dst, int n) {
     }
     if (from == Packed::Pack) {
         const T nyq = src[n - 1];
-        for (int i = n - 1; i >= 2; --i) dst[i] = src[i - 1];
+        std::memmove(dst + 2, src + 1, sizeof(T) * std::size_t(n - 2));
         dst[0] = src[0];
         dst[1] = nyq;
         return;
@@ -141,8 +246,7 @@ void to_perm(Packed from, const T* src, T* dst, int n) {
     const T nyq = from == Packed::CCS ? src[n] : src[1];
     dst[0] = src[0];
     dst[1] = nyq;
-    if (src != dst)
-        for (int i = 2; i < n; ++i) dst[i] = src[i];
+    if (src != dst) std::memcpy(dst + 2, src + 2, sizeof(T) * std::size_t(n - 2));
 }
 
 template void rfft_to_perm<float>(const RealPlan<float>&, const float*, float*, const float*, float*);

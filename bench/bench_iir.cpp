@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "veks.h"
+#include "vekcore.h"
 #ifdef VEKS_HAVE_LIQUID
 #include <complex.h>
 #include <liquid/liquid.h>
@@ -125,7 +126,16 @@ void BM_Conv_32f_veks(benchmark::State& st) {
         benchmark::DoNotOptimize(y.data());
     }
 }
-BENCHMARK(BM_Conv_32f_veks)->Apply(conv_args);
+BENCHMARK(BM_Conv_32f_veks)->Apply(conv_args)->UseRealTime();
+
+// The same on one thread: the transforms alone, without the wake-up of a
+// second thread on a shared machine.
+void BM_Conv_32f_veks_1thread(benchmark::State& st) {
+    vekcoreSetNumThreads(1);
+    BM_Conv_32f_veks(st);
+    vekcoreSetNumThreads(0);
+}
+BENCHMARK(BM_Conv_32f_veks_1thread)->Args({100000, 10000});
 
 void BM_Conv_32f_loop(benchmark::State& st) {
     const int n1 = int(st.range(0)), n2 = int(st.range(1));

@@ -5,78 +5,131 @@
 
 #include <omp.h>
 
-#include "core/check.h"
 #include "core/support/vekcore.h"
 #include "core/workbuf.h"
+#include "corr_direct.h"
+#include "transform/fft_spec.h"
 
 namespace veks {
 namespace {
 
-// The library's FFT seen through one interface per element type: a
-// specification with the inverse divided by N, forward and inverse
-// transforms and the spectrum product.
-template <class T> struct Fft;
+using fft::FloatSpec;
 
-template <> struct Fft<float> {
-    using Spec = VekFFTSpec_R_32f;
-    static VekStatus init(Spec** s, int order) { return veksFFTInitAlloc_R_32f(s, order, VEK_FFT_SCALE_INV_N, vekAlgHintNone); }
-    static VekStatus bufsize(const Spec* s, int* n) { return veksFFTGetBufSize_R_32f(s, n); }
-    static void release(Spec* s) { veksFFTFree_R_32f(s); }
-    static VekStatus fwd(float* d, const Spec* s, Vek8u* b) { return veksFFTFwd_RToPerm_32f_I(d, s, b); }
-    static VekStatus inv(float* d, const Spec* s, Vek8u* b) { return veksFFTInv_PermToR_32f_I(d, s, b); }
-    static VekStatus mul(const float* h, float* d, int n) { return veksMulPerm_32f_I(h, d, n); }
-};
-template <> struct Fft<double> {
-    using Spec = VekFFTSpec_R_64f;
-    static VekStatus init(Spec** s, int order) { return veksFFTInitAlloc_R_64f(s, order, VEK_FFT_SCALE_INV_N, vekAlgHintNone); }
-    static VekStatus bufsize(const Spec* s, int* n) { return veksFFTGetBufSize_R_64f(s, n); }
-    static void release(Spec* s) { veksFFTFree_R_64f(s); }
-    static VekStatus fwd(double* d, const Spec* s, Vek8u* b) { return veksFFTFwd_RToPerm_64f_I(d, s, b); }
-    static VekStatus inv(double* d, const Spec* s, Vek8u* b) { return veksFFTInv_PermToR_64f_I(d, s, b); }
-    static VekStatus mul(const double* h, double* d, int n) { return veksMulPerm_64f_I(h, d, n); }
+// The transform of one element type, run straight on the engine against a
+// specification built in the call's own memory (inverse divided by N).
+// Real data use the real transform and the Perm layout, complex data the
+// complex transform; `mul` is the spectrum product, `power` |X|^2.
+template <class R>
+struct Engine {
+    static constexpr fft::Domain dom = fft::Domain::Real;
+    static constexpr std::uint32_t id = sizeof(R) == 4 ? fft::kIdR32f : fft::kIdR64f;
+    fft::RealPlan<R> plan;
+    explicit Engine(const FloatSpec<R>& s) : plan(fft::real_plan(s)) {}
+    void fwd(R* x, R* work) const { fft::rfft_to_perm<R>(plan, x, x, nullptr, work); }
+    void inv(R* x, R* work) const { fft::rfft_from_perm<R>(plan, x, nullptr, work); }
+    static void mul(const R* h, R* d, int n) {
+        if constexpr (sizeof(R) == 4) veksMulPerm_32f_I(h, d, n);
+        else veksMulPerm_64f_I(h, d, n);
+    }
+    static void power(R* d, int n) {
+        d[0] *= d[0];
+        d[1] *= d[1];
+        for (int i = 2; i < n; i += 2) {
+            d[i] = d[i] * d[i] + d[i + 1] * d[i + 1];
+            d[i + 1] = R(0);
+        }
+    }
 };
 
 template <class R>
-VekStatus cmul_i(const Cx<R>* h, Cx<R>* d, int n) {
-    for (int i = 0; i < n; ++i) d[i] = h[i] * d[i];
-    return vekStsNoErr;
-}
-
-template <> struct Fft<Cx<float>> {
-    using Spec = VekFFTSpec_C_32fc;
-    using P = Vek32fc;
-    static VekStatus init(Spec** s, int order) { return veksFFTInitAlloc_C_32fc(s, order, VEK_FFT_SCALE_INV_N, vekAlgHintNone); }
-    static VekStatus bufsize(const Spec* s, int* n) { return veksFFTGetBufSize_C_32fc(s, n); }
-    static void release(Spec* s) { veksFFTFree_C_32fc(s); }
-    static VekStatus fwd(Cx<float>* d, const Spec* s, Vek8u* b) { return veksFFTFwd_CToC_32fc_I(reinterpret_cast<P*>(d), s, b); }
-    static VekStatus inv(Cx<float>* d, const Spec* s, Vek8u* b) { return veksFFTInv_CToC_32fc_I(reinterpret_cast<P*>(d), s, b); }
-    static VekStatus mul(const Cx<float>* h, Cx<float>* d, int n) { return cmul_i(h, d, n); }
-};
-template <> struct Fft<Cx<double>> {
-    using Spec = VekFFTSpec_C_64fc;
-    using P = Vek64fc;
-    static VekStatus init(Spec** s, int order) { return veksFFTInitAlloc_C_64fc(s, order, VEK_FFT_SCALE_INV_N, vekAlgHintNone); }
-    static VekStatus bufsize(const Spec* s, int* n) { return veksFFTGetBufSize_C_64fc(s, n); }
-    static void release(Spec* s) { veksFFTFree_C_64fc(s); }
-    static VekStatus fwd(Cx<double>* d, const Spec* s, Vek8u* b) { return veksFFTFwd_CToC_64fc_I(reinterpret_cast<P*>(d), s, b); }
-    static VekStatus inv(Cx<double>* d, const Spec* s, Vek8u* b) { return veksFFTInv_CToC_64fc_I(reinterpret_cast<P*>(d), s, b); }
-    static VekStatus mul(const Cx<double>* h, Cx<double>* d, int n) { return cmul_i(h, d, n); }
-};
-
-// The specification of one call, released on every return path.
-template <class T>
-struct SpecHolder {
-    typename Fft<T>::Spec* spec = nullptr;
-    int buf_elems = 0;  // work buffer of the transform, in elements of T
-    ~SpecHolder() {
-        if (spec) Fft<T>::release(spec);
+struct Engine<Cx<R>> {
+    static constexpr fft::Domain dom = fft::Domain::Complex;
+    static constexpr std::uint32_t id = sizeof(R) == 4 ? fft::kIdC32fc : fft::kIdC64fc;
+    fft::ComplexPlan<R> plan;
+    explicit Engine(const FloatSpec<R>& s) : plan(fft::complex_plan(s)) {}
+    void fwd(Cx<R>* x, Cx<R>* work) const { run(x, work, false); }
+    void inv(Cx<R>* x, Cx<R>* work) const { run(x, work, true); }
+    void run(Cx<R>* x, Cx<R>* work, bool inverse) const {
+        R* p = reinterpret_cast<R*>(x);
+        fft::cfft<R>(plan, p, p, inverse, nullptr, reinterpret_cast<R*>(work));
     }
-    VekStatus make(int order) {
-        VEKS_CHECK(Fft<T>::init(&spec, order));
-        int bytes = 0;
-        VEKS_CHECK(Fft<T>::bufsize(spec, &bytes));
-        buf_elems = int((std::size_t(bytes) + sizeof(T) - 1) / sizeof(T));
+    static void mul(const Cx<R>* h, Cx<R>* d, int n) {
+        for (int i = 0; i < n; ++i) d[i] = h[i] * d[i];
+    }
+    static void power(Cx<R>* d, int n) {
+        for (int i = 0; i < n; ++i) d[i] = Cx<R>(d[i].re * d[i].re + d[i].im * d[i].im, R(0));
+    }
+};
+
+// One piece of the call's single allocation, 64-byte aligned.
+struct Carver {
+    std::size_t at = 0;
+    std::size_t take(std::size_t bytes) {
+        const std::size_t p = at;
+        at = (at + bytes + 63) & ~std::size_t(63);
+        return p;
+    }
+};
+
+// Everything one FFT call needs in one block: the specification with its
+// tables, the short input's spectrum H, and one block buffer and transform
+// work area per thread. The specification's
+// set-up scratch lives in thread 0's block buffer until the tables are built.
+template <class T>
+class Workspace {
+public:
+    using R = real_t<T>;
+    int N = 0, team = 1;
+
+    VekStatus make(int order, int threads) {
+        N = 1 << order;
+        team = threads;
+        const fft::Sizes sz = fft::float_sizes<R>(Engine<T>::dom, order);
+        Carver c;
+        const std::size_t spec = c.take(std::size_t(sz.spec));
+        h_ = c.take(sizeof(T) * std::size_t(N));
+        per_block_ = std::max(sizeof(T) * std::size_t(N), std::size_t(sz.init));
+        work_bytes_ = std::size_t(sz.work);
+        slots_ = c.at;
+        for (int t = 0; t < team; ++t) c.take(per_block_), c.take(work_bytes_);
+        if (!mem_.acquire(c.at, 64)) return vekStsMemAllocErr;
+        void* made = nullptr;
+        VEKS_CHECK(fft::init_float_spec<R>(Engine<T>::id, Engine<T>::dom, &made, order, VEK_FFT_SCALE_INV_N,
+                                           vekAlgHintNone, base() + spec, base() + slots_));
+        spec_ = static_cast<const FloatSpec<R>*>(made);
         return vekStsNoErr;
+    }
+    const FloatSpec<R>& spec() const { return *spec_; }
+    T* H() const { return reinterpret_cast<T*>(base() + h_); }
+    T* block(int t) const { return reinterpret_cast<T*>(base() + slot(t)); }
+    T* work(int t) const { return work_bytes_ ? reinterpret_cast<T*>(base() + slot(t) + per_block_) : nullptr; }
+
+private:
+    Vek8u* base() const { return mem_.as<Vek8u>(); }
+    std::size_t slot(int t) const {
+        const std::size_t a = (per_block_ + 63) & ~std::size_t(63), b = (work_bytes_ + 63) & ~std::size_t(63);
+        return slots_ + std::size_t(t) * (a + b);
+    }
+    WorkBuffer mem_;
+    const FloatSpec<R>* spec_ = nullptr;
+    std::size_t h_ = 0, slots_ = 0, per_block_ = 0, work_bytes_ = 0;
+};
+
+// An input read forwards, or reversed and conjugated.
+template <class T>
+struct Input {
+    const T* p;
+    int n;
+    bool reversed;
+    // dst[0 .. N) = elements start .. start + cnt - 1, then zeros.
+    void load(T* dst, int N, std::int64_t start, int cnt) const {
+        if (!reversed) {
+            std::memcpy(static_cast<void*>(dst), p + start, sizeof(T) * std::size_t(cnt));
+        } else {
+            const T* q = p + (n - 1 - start);
+            for (int i = 0; i < cnt; ++i) dst[i] = conj_of(q[-i]);
+        }
+        std::fill(dst + cnt, dst + N, T(0));
     }
 };
 
@@ -86,109 +139,123 @@ inline int order_at_least(std::int64_t n, int min_order) {
     return o;
 }
 
+// out[i] = src[i] / N: the inverse transform's normalisation applied while
+// the kept values are copied out (the same product the scaled transform
+// would form, on the values kept only).
 template <class T>
-void copy_pad(T* dst, int n, const T* src, int count) {
-    std::memcpy(static_cast<void*>(dst), src, sizeof(T) * std::size_t(count));
-    std::fill(dst + count, dst + n, T(0));
+void copy_scaled(T* out, const T* src, std::int64_t count, real_t<T> inv_n) {
+    for (std::int64_t i = 0; i < count; ++i) out[i] = inv_n * src[i];
 }
 
 // L (nL >= nS) convolved with S by one transform of N >= nL + nS - 1.
 template <class T>
-VekStatus single(const T* L, int nL, const T* S, int nS, T* out, std::int64_t o0, int count) {
-    const int order = order_at_least(std::int64_t(nL) + nS - 1, 2);
-    const int N = 1 << order;
-    SpecHolder<T> spec;
-    VEKS_CHECK(spec.make(order));
-    WorkBuffer mem(sizeof(T) * (2 * std::size_t(N) + std::size_t(spec.buf_elems)));
-    if (!mem) return vekStsMemAllocErr;
-    T* x = mem.as<T>();
-    T* h = x + N;
-    Vek8u* fb = spec.buf_elems ? reinterpret_cast<Vek8u*>(h + N) : nullptr;
-    copy_pad(x, N, L, nL);
-    copy_pad(h, N, S, nS);
-    VEKS_CHECK(Fft<T>::fwd(x, spec.spec, fb));
-    VEKS_CHECK(Fft<T>::fwd(h, spec.spec, fb));
-    VEKS_CHECK(Fft<T>::mul(h, x, N));
-    VEKS_CHECK(Fft<T>::inv(x, spec.spec, fb));
-    std::memcpy(static_cast<void*>(out), x + o0, sizeof(T) * std::size_t(count));
+VekStatus single(const Input<T>& L, const Input<T>& S, T* out, std::int64_t o0, int count) {
+    Workspace<T> ws;
+    VEKS_CHECK(ws.make(order_at_least(std::int64_t(L.n) + S.n - 1, 2), 1));
+    const Engine<T> e(ws.spec());
+    const int N = ws.N;
+    T *x = ws.block(0), *h = ws.H(), *w = ws.work(0);
+    L.load(x, N, 0, L.n);
+    S.load(h, N, 0, S.n);
+    e.fwd(x, w);
+    e.fwd(h, w);
+    Engine<T>::mul(h, x, N);
+    e.inv(x, w);
+    copy_scaled(out, x + o0, count, ws.spec().scale);
     return vekStsNoErr;
 }
 
-// One overlap-save block j: outputs j*P .. j*P + P - 1 of the full result,
-// those inside [o0, o0 + count) copied out.
+// Overlap-save with blocks of N = 2^(c+1), 2^c >= 2 nS, each yielding
+// P = N - nS + 1 outputs; blocks j0 .. j1 touch the window.
 template <class T>
-VekStatus os_block(const T* L, int nL, int nS, const T* H, int N, int P, std::int64_t j, const SpecHolder<T>& spec,
-                   T* x, Vek8u* fb, T* out, std::int64_t o0, int count) {
-    const std::int64_t first = j * P;
-    if (j == 0) {
-        copy_pad(x, N, L, int(std::min<std::int64_t>(P, nL)));
-    } else {
-        const std::int64_t start = first - (nS - 1);
-        copy_pad(x, N, L + start, int(std::min<std::int64_t>(P + nS - 1, nL - start)));
+struct OverlapSave {
+    const Input<T>& L;
+    int nS, N, P;
+    const Engine<T>& e;
+    const T* H;
+    real_t<T> inv_n;
+    T* out;
+    std::int64_t o0;
+    int count;
+
+    // Block j: outputs j*P .. j*P + P - 1 of the full result, those inside
+    // the window copied out.
+    void block(std::int64_t j, T* x, T* w) const {
+        const std::int64_t first = j * P;
+        if (j == 0) {
+            L.load(x, N, 0, int(std::min<std::int64_t>(P, L.n)));
+        } else {
+            const std::int64_t start = first - (nS - 1);
+            L.load(x, N, start, int(std::min<std::int64_t>(P + nS - 1, L.n - start)));
+        }
+        e.fwd(x, w);
+        Engine<T>::mul(H, x, N);
+        e.inv(x, w);
+        const T* valid = x + (j == 0 ? 0 : nS - 1);
+        const std::int64_t lo = std::max(first, o0), hi = std::min(first + P, o0 + count);
+        if (lo < hi) copy_scaled(out + (lo - o0), valid + (lo - first), hi - lo, inv_n);
     }
-    VEKS_CHECK(Fft<T>::fwd(x, spec.spec, fb));
-    VEKS_CHECK(Fft<T>::mul(H, x, N));
-    VEKS_CHECK(Fft<T>::inv(x, spec.spec, fb));
-    const T* valid = x + (j == 0 ? 0 : nS - 1);
-    const std::int64_t lo = std::max(first, o0), hi = std::min(first + P, o0 + count);
-    if (lo < hi) std::memcpy(static_cast<void*>(out + (lo - o0)), valid + (lo - first), sizeof(T) * std::size_t(hi - lo));
-    return vekStsNoErr;
-}
+};
 
 template <class T>
-VekStatus overlap_save(const T* L, int nL, const T* S, int nS, T* out, std::int64_t o0, int count) {
+VekStatus overlap_save(const Input<T>& L, const Input<T>& S, T* out, std::int64_t o0, int count) {
     int c = 2;
-    while ((std::int64_t(1) << c) < 2 * std::int64_t(nS)) ++c;
-    const int order = c + 1, N = 1 << order, P = N - nS + 1;
-    const std::int64_t j0 = o0 / P, j1 = (o0 + count - 1) / P;  // blocks that touch the window
-    SpecHolder<T> spec;
-    VEKS_CHECK(spec.make(order));
-    const int per = N + spec.buf_elems;
+    while ((std::int64_t(1) << c) < 2 * std::int64_t(S.n)) ++c;
+    const int order = c + 1, N = 1 << order, P = N - S.n + 1;
+    const std::int64_t j0 = o0 / P, j1 = (o0 + count - 1) / P;
     int team = 1;
-    if (nL > kConvParallelAbove) team = int(std::max<std::int64_t>(1, std::min<std::int64_t>(ownGetNumThreads(), j1 - j0 + 1)));
-    WorkBuffer mem(sizeof(T) * (std::size_t(team) * per + N) + sizeof(VekStatus) * std::size_t(team));
-    if (!mem) return vekStsMemAllocErr;
-    T* H = mem.as<T>();
-    copy_pad(H, N, S, nS);
-    {
-        Vek8u* fb = spec.buf_elems ? reinterpret_cast<Vek8u*>(H + N + N) : nullptr;
-        VEKS_CHECK(Fft<T>::fwd(H, spec.spec, fb));
-    }
-    auto slot = [&](int t) { return H + N + std::size_t(t) * per; };
+    if (L.n > kConvParallelAbove) team = int(std::max<std::int64_t>(1, std::min<std::int64_t>(ownGetNumThreads(), j1 - j0 + 1)));
+    Workspace<T> ws;
+    VEKS_CHECK(ws.make(order, team));
+    const Engine<T> e(ws.spec());
+    S.load(ws.H(), N, 0, S.n);
+    e.fwd(ws.H(), ws.work(0));
+    const OverlapSave<T> os{L, S.n, N, P, e, ws.H(), ws.spec().scale, out, o0, count};
     if (team == 1) {
-        T* x = slot(0);
-        Vek8u* fb = spec.buf_elems ? reinterpret_cast<Vek8u*>(x + N) : nullptr;
-        for (std::int64_t j = j0; j <= j1; ++j) VEKS_CHECK(os_block(L, nL, nS, H, N, P, j, spec, x, fb, out, o0, count));
+        for (std::int64_t j = j0; j <= j1; ++j) os.block(j, ws.block(0), ws.work(0));
         return vekStsNoErr;
     }
-    // Blocks dealt round-robin; each thread keeps the lowest status it met.
-    VekStatus* status = reinterpret_cast<VekStatus*>(slot(team));
-    std::fill(status, status + team, vekStsNoErr);
+    // Blocks dealt round-robin; blocks never share outputs, so the result
+    // does not depend on the number of threads.
 #pragma omp parallel num_threads(team)
     {
-        const int t = omp_get_thread_num(), T_ = omp_get_num_threads();
-        T* x = slot(t);
-        Vek8u* fb = spec.buf_elems ? reinterpret_cast<Vek8u*>(x + N) : nullptr;
-        for (std::int64_t j = j0 + t; j <= j1; j += T_)
-            status[t] = std::min(status[t], os_block(L, nL, nS, H, N, P, j, spec, x, fb, out, o0, count));
+        const int t = omp_get_thread_num(), nt = omp_get_num_threads();
+        for (std::int64_t j = j0 + t; j <= j1; j += nt) os.block(j, ws.block(t), ws.work(t));
     }
-    return *std::min_element(status, status + team);
+    return vekStsNoErr;
 }
 
 }  // namespace
 
 template <class T>
-VekStatus conv_fft(const T* a, int na, const T* b, int nb, T* out, std::int64_t o0, int count) {
-    const T* L = na >= nb ? a : b;
-    const T* S = na >= nb ? b : a;
-    const int nL = std::max(na, nb), nS = std::min(na, nb);
-    if (std::int64_t(nL) < 3 * std::int64_t(nS)) return single(L, nL, S, nS, out, o0, count);
-    return overlap_save(L, nL, S, nS, out, o0, count);
+VekStatus conv_fft(const T* a, int na, bool reverse_a, const T* b, int nb, T* out, std::int64_t o0, int count) {
+    const Input<T> A{a, na, reverse_a}, B{b, nb, false};
+    const Input<T>& L = na >= nb ? A : B;
+    const Input<T>& S = na >= nb ? B : A;
+    if (std::int64_t(L.n) < 3 * std::int64_t(S.n)) return single(L, S, out, o0, count);
+    return overlap_save(L, S, out, o0, count);
 }
 
-template VekStatus conv_fft(const float*, int, const float*, int, float*, std::int64_t, int);
-template VekStatus conv_fft(const double*, int, const double*, int, double*, std::int64_t, int);
-template VekStatus conv_fft(const Cx<float>*, int, const Cx<float>*, int, Cx<float>*, std::int64_t, int);
-template VekStatus conv_fft(const Cx<double>*, int, const Cx<double>*, int, Cx<double>*, std::int64_t, int);
+template <class T>
+VekStatus auto_corr_fft(const T* x, int n_x, T* out, int count) {
+    Workspace<T> ws;
+    VEKS_CHECK(ws.make(order_at_least(2 * std::int64_t(n_x), 1), 1));
+    const Engine<T> e(ws.spec());
+    T *d = ws.block(0), *w = ws.work(0);
+    Input<T>{x, n_x, false}.load(d, ws.N, 0, n_x);
+    e.fwd(d, w);
+    Engine<T>::power(d, ws.N);
+    e.inv(d, w);
+    copy_scaled(out, d, count, ws.spec().scale);
+    return vekStsNoErr;
+}
+
+#define VEKS_CONV_FFT(T)                                                                          \
+    template VekStatus conv_fft(const T*, int, bool, const T*, int, T*, std::int64_t, int);       \
+    template VekStatus auto_corr_fft(const T*, int, T*, int);
+VEKS_CONV_FFT(float)
+VEKS_CONV_FFT(double)
+VEKS_CONV_FFT(Cx<float>)
+VEKS_CONV_FFT(Cx<double>)
 
 }  // namespace veks

@@ -12,10 +12,16 @@
 
 namespace veks {
 
-// out[i] = (a * b)[o0 + i] for i < count, 0 <= o0, o0 + count <= na + nb - 1.
-// Complex data (Cx) uses the complex transform with a plain product.
+// out[i] = (a' * b)[o0 + i] for i < count, 0 <= o0, o0 + count <= na + nb - 1,
+// where a' is a, or a reversed and conjugated (a'[k] = conj(a[na - 1 - k]))
+// when `reverse_a` is set. Complex data (Cx) uses the complex transform.
 template <class T>
-VekStatus conv_fft(const T* a, int na, const T* b, int nb, T* out, std::int64_t o0, int count);
+VekStatus conv_fft(const T* a, int na, bool reverse_a, const T* b, int nb, T* out, std::int64_t o0, int count);
+
+// out[n] = sum_k x[k + n] conj(x[k]) for n < count <= n_x: one transform,
+// the spectrum times its own conjugate, one inverse.
+template <class T>
+VekStatus auto_corr_fft(const T* x, int n_x, T* out, int count);
 
 // Lengths of the parallel overlap-save path.
 constexpr int kConvParallelAbove = 4096;

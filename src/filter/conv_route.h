@@ -14,7 +14,7 @@ namespace veks {
 template <class T>
 VekStatus conv_any(const T* a, int na, const T* b, int nb, T* dst) {
     const int n = na + nb - 1;
-    if (n >= 512 && std::min(na, nb) >= 64) return conv_fft(a, na, b, nb, dst, 0, n);
+    if (n >= 512 && std::min(na, nb) >= 64) return conv_fft(a, na, false, b, nb, dst, 0, n);
     return conv_direct(a, na, b, nb, dst);
 }
 
@@ -24,11 +24,7 @@ VekStatus conv_any(const T* a, int na, const T* b, int nb, T* dst) {
 template <class T>
 VekStatus corr_any(const T* a, int na, const T* b, int nb, T* out, int t0, int cnt, bool fft) {
     if (!fft) return corr_direct(a, na, b, nb, out, t0, cnt);
-    WorkBuffer rev(sizeof(T) * std::size_t(na));
-    if (!rev) return vekStsMemAllocErr;
-    T* ar = rev.as<T>();
-    for (int k = 0; k < na; ++k) ar[k] = conj_of(a[na - 1 - k]);
-    return conv_fft(ar, na, b, nb, out, std::int64_t(t0) + na - 1, cnt);
+    return conv_fft(a, na, true, b, nb, out, std::int64_t(t0) + na - 1, cnt);
 }
 
 }  // namespace veks

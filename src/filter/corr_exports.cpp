@@ -91,7 +91,8 @@ template <class T>
 VekStatus auto_corr_t(const T* src, int n, T* dst, int dstLen, Norm norm) {
     const int m = std::min(n, dstLen);
     std::fill(dst + m, dst + dstLen, T(0));
-    VEKS_CHECK(corr_any(src, n, src, n, dst, 0, m, m >= auto_fft_from<T>()));
+    if (m >= auto_fft_from<T>()) VEKS_CHECK(auto_corr_fft(src, n, dst, m));
+    else VEKS_CHECK(corr_any(src, n, src, n, dst, 0, m, false));
     using R = real_t<T>;
     if (norm == Norm::A) {
         const R r = R(1) / R(n);

@@ -1,11 +1,13 @@
 # Front door. `make` builds the library and runs the demonstration,
-# `make test` builds and runs every test, `make bench` the benchmarks.
+# `make test` builds and runs every test, `make bench` the benchmarks,
+# `make bench-report` writes docs/performance.md and docs/plots/ from a
+# short run of every benchmark, `make fuzz` runs the libFuzzer harnesses.
 BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE  ?= cmake
 CONFIG  = $(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all demo test bench sanitize install package clean
+.PHONY: all demo test bench bench-report fuzz sanitize install package clean
 
 all: demo
 
@@ -23,6 +25,27 @@ bench:
 	$(CMAKE) -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVEKS_BUILD_BENCH=ON -DVEKS_BUILD_TESTS=OFF
 	$(CMAKE) --build $(BUILD)-bench -j $(JOBS)
 	for b in $(BUILD)-bench/bench/bench_*; do $$b --benchmark_counters_tabular=true || exit 1; done
+
+# Every benchmark binary once, with a short time per case (BENCH_MIN_TIME
+# seconds), then the ratio tables and plots. BENCH_FILTER narrows the run
+# to the binaries whose name matches (e.g. BENCH_FILTER=fft).
+BENCH_MIN_TIME ?= 0.05
+BENCH_FILTER   ?=
+PYTHON_PLOT    ?= /usr/bin/python3
+bench-report:
+	$(CMAKE) -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVEKS_BUILD_BENCH=ON -DVEKS_BUILD_TESTS=OFF
+	$(CMAKE) --build $(BUILD)-bench -j $(JOBS)
+	$(PYTHON_PLOT) tools/bench_report.py --bench-dir $(BUILD)-bench/bench --min-time $(BENCH_MIN_TIME) \
+	  --filter "$(BENCH_FILTER)" --json-dir $(BUILD)-bench/json --out docs/performance.md --plots docs/plots
+
+# libFuzzer harnesses (clang, library and harnesses under ASan/UBSan), each
+# run for FUZZ_SECONDS from its seed corpus in fuzz/corpus/<harness>/.
+FUZZ_SECONDS ?= 30
+fuzz:
+	$(CMAKE) -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKS_FUZZ=ON -DVEKS_BUILD_TESTS=OFF \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
+	$(CMAKE) --build $(BUILD)-fuzz -j $(JOBS)
+	tools/run_fuzz.sh $(BUILD)-fuzz/fuzz $(FUZZ_SECONDS)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
@@ -45,4 +68,4 @@ package:
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san $(BUILD)-fuzz

@@ -81,12 +81,19 @@ inline double sfs_multiplier_64f(int sf) {
     return std::ldexp(1.0, -sf);
 }
 
+// Round to nearest, halves to even, whatever the MXCSR rounding mode
+// (std::round ignores it; an exact half is redone on the halved value).
+inline double round_half_even(double d) {
+    if (std::fabs(d - std::trunc(d)) == 0.5) return 2.0 * std::round(d * 0.5);
+    return std::round(d);
+}
+
 // Saturating round of a scaled value; NaN gives the minimum.
 template <class I, class F>
 inline I round_even_sat(F v) {
     if (!(v >= F(std::numeric_limits<I>::lowest()))) return std::numeric_limits<I>::lowest();
     if (v >= F(std::numeric_limits<I>::max())) return std::numeric_limits<I>::max();
-    return static_cast<I>(__builtin_roundeven(static_cast<double>(v)));  // independent of MXCSR
+    return static_cast<I>(round_half_even(static_cast<double>(v)));
 }
 
 template <class I, class F>

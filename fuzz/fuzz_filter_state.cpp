@@ -116,6 +116,60 @@ void run_fir(Input& in) {
     vekcoreSetNumThreads(0);
 }
 
+// Multirate FIR (32f): up-sample by U with the input at phase P, filter,
+// keep every D-th sample from phase Q. The model builds the up-sampled
+// stream, history included, and sums the taps directly.
+void run_fir_mr(Input& in) {
+    const int taps = in.range(0, 90), up = in.range(0, 9), down = in.range(0, 9);
+    const int up_phase = in.range(-1, std::max(up, 0)), down_phase = in.range(-1, std::max(down, 0));
+    const int threads = in.range(1, 2);
+    FZ_TRACE("FIRMR taps=%d up=%d/%d down=%d/%d threads=%d\n", taps, up, up_phase, down, down_phase, threads);
+    vekcoreSetNumThreads(threads);
+    int bytes = -1;
+    const VekStatus st = veksFIRMRGetStateSize_32f(taps, up, down, &bytes);
+    const int size_want = taps < 1 ? vekStsFIRLenErr : up < 1 || down < 1 ? vekStsFIRMRFactorErr : vekStsNoErr;
+    fz::expect_eq(st, size_want, "FIRMR GetStateSize");
+    const int init_want = size_want != vekStsNoErr ? size_want
+                          : up_phase < 0 || up_phase >= up || down_phase < 0 || down_phase >= down
+                              ? vekStsFIRMRPhaseErr
+                              : vekStsNoErr;
+    std::vector<float> h(std::max(taps, 1));
+    for (auto& v : h) v = float(in.unit());
+    const int hist = taps >= 1 && up >= 1 ? (taps + up - 1) / up : 1;
+    std::vector<float> line(hist);
+    for (auto& v : line) v = float(in.unit());
+    Exact mem(st == vekStsNoErr ? bytes : 64);
+    VekFIRState_32f* s = nullptr;
+    fz::expect_eq(veksFIRMRInit_32f(&s, h.data(), taps, up, up_phase, down, down_phase, line.data(), mem.p),
+                  init_want, "FIRMR Init");
+    if (init_want != vekStsNoErr) return vekcoreSetNumThreads(0);
+    std::vector<float> seen(line.rbegin(), line.rend());  // inputs, oldest first
+    long t0 = 0;  // up-sampled time of the first output of the next call
+    double hsum = 0;
+    for (auto v : h) hsum += std::fabs(v);
+    for (int c = in.range(1, 2); c > 0; --c) {
+        const int iters = in.range(1, in.coin() ? 40 : 400);
+        std::vector<float> x(size_t(iters) * down), y(size_t(iters) * up, 0.0f);
+        for (auto& v : x) v = float(in.unit());
+        fz::expect_eq(veksFIR_32f(x.data(), y.data(), iters, s), 0, "FIRMR block");
+        seen.insert(seen.end(), x.begin(), x.end());
+        for (size_t i = 0; i < y.size(); ++i) {
+            const long t = t0 + long(i) * down + down_phase;
+            long double acc = 0;
+            for (int j = 0; j < taps; ++j) {
+                const long tj = t - j - up_phase;  // input k sits at k * up + up_phase
+                if (tj % up != 0) continue;
+                const long k = tj / up + hist;     // index into seen
+                if (k >= 0 && k < long(seen.size())) acc += (long double)h[j] * seen[size_t(k)];
+            }
+            if (!(std::fabs(y[i] - double(acc)) <= 4e-6 * (hsum + 1e-30)))
+                fz::fail("FIRMR output vs up-sampled model", long(i), iters);
+        }
+        t0 += long(iters) * up * down;
+    }
+    vekcoreSetNumThreads(0);
+}
+
 // ---- IIR ----------------------------------------------------------------
 
 #define IIR_KIND(S, T)                                                                              \
@@ -295,7 +349,8 @@ void run_lms(Input& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Input in(data, size);
-    switch (in.u8() % 6) {
+    switch (in.u8() % 7) {
+        case 6: run_fir_mr(in); break;
         case 0: run_fir<FIR_32f>(in); break;
         case 1: run_fir<FIR_64f>(in); break;
         case 2: run_fir<FIR_32fc>(in); break;

@@ -41,6 +41,8 @@ template <> cf draw<cf>(Input& in) { const float re = float(in.unit()); return c
             return veksFIROne_##NAME(v, (VT*)y, s);                                                 \
         }                                                                                           \
         static VekStatus dly(const State* s, T* d) { return veksFIRGetDlyLine_##NAME(s, (VT*)d); } \
+        static VekStatus set_dly(State* s, const T* d) { return veksFIRSetDlyLine_##NAME(s, (const VT*)d); } \
+        static VekStatus set_taps(const T* h, State* s) { return veksFIRSetTaps_##NAME((const VT*)h, s); } \
     };
 FIR_KIND(32f, float, Vek32f)
 FIR_KIND(64f, double, Vek64f)
@@ -83,6 +85,19 @@ void run_fir(Input& in) {
     const double eps = sizeof(T) == 8 && !std::is_same<T, cf>::value ? 1e-14 : 2e-6;
     const int calls = in.range(1, 3);
     for (int c = 0; c < calls; ++c) {
+        // Between blocks, new taps (the FFT spectrum is recomputed) or a new
+        // history may replace the old ones.
+        const uint8_t change = in.u8();
+        if (change < 40) {
+            for (auto& v : h) v = draw<T>(in);
+            hsum = 0;
+            for (auto v : h) hsum += mag(v);
+            fz::expect_eq(K::set_taps(h.data(), s), 0, "FIR SetTaps");
+        } else if (change < 64) {
+            for (auto& v : line) v = draw<T>(in);
+            fz::expect_eq(K::set_dly(s, line.data()), 0, "FIR SetDlyLine");
+            seen.assign(line.rbegin(), line.rend());
+        }
         const bool single = in.u8() < 48;
         const int n = single ? in.range(1, 8) : in.range(1, in.coin() ? 700 : 2100);
         FZ_TRACE("FIR %s %d\n", single ? "one-sample x" : "block", n);

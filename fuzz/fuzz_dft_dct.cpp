@@ -182,7 +182,7 @@ void run_dct(Input& in) {
     fz::expect_close(z.data(), x.data(), n, mag + 1e-30, 16 * tol_of<T>(), "DCT round trip");
     // The inverse refuses a forward specification.
     fz::expect_eq(K::inv(y.data(), z.data(), reinterpret_cast<const typename K::Inv*>(fwd), ibuf.p),
-                  vekStsContextMatchErr, "DCT Inv with a forward spec");
+                  vekStsContextMatchErr, "DCT Inv with a forward specification");
 }
 
 }  // namespace

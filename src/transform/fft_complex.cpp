@@ -256,6 +256,7 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
 template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
+    if (!work_holds_n<T>(plan.order)) work = nullptr;
     if (!work && bytes <= kWideStackBytes) work = align32(static_cast<T*>(__builtin_alloca(bytes + 32)));
     WorkBuffer own;
     if (!work && own.acquire(bytes, 32)) work = own.as<T>();

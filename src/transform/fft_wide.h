@@ -24,11 +24,18 @@ constexpr std::int64_t wide_group(int order) {
 }
 
 // Orders the wide path serves: from 16 points up to the largest order whose
-// work buffer holds N complex values (single precision) or whose scratch
-// fits the stack (double precision).
+// work buffer holds N complex values (single precision), or up to 2^16
+// points with scratch of its own (double precision).
 template <class T>
 constexpr bool wide_order(int order) {
-    return order >= 4 && order <= (sizeof(T) == 4 ? 17 : 12);
+    return order >= 4 && order <= (sizeof(T) == 4 ? 17 : 16);
+}
+
+// Whether the work buffer of a specification of this order holds N
+// complex values (otherwise the wide path finds scratch of its own).
+template <class T>
+constexpr bool work_holds_n(int order) {
+    return sizeof(T) == 4 && order <= 17;
 }
 
 // Stack scratch limit for calls that bring no work buffer.

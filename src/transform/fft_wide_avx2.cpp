@@ -26,15 +26,13 @@ struct C32x4 {
     static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
     static V mul(V a, T s) { return _mm256_mul_ps(a, _mm256_set1_ps(s)); }
     static V swap(V a) { return _mm256_permute_ps(a, 0xB1); }
-    static V odd_sign() { return _mm256_setr_ps(0.f, -0.f, 0.f, -0.f, 0.f, -0.f, 0.f, -0.f); }
-    static V even_sign() { return _mm256_setr_ps(-0.f, 0.f, -0.f, 0.f, -0.f, 0.f, -0.f, 0.f); }
-    static V xor_(V a, V b) { return _mm256_xor_ps(a, b); }
     static V wre(V w) { return _mm256_moveldup_ps(w); }
     static V wim(V w) { return _mm256_movehdup_ps(w); }
     static V fmaddsub(V a, V b, V c) { return _mm256_fmaddsub_ps(a, b, c); }
     static V fmsubadd(V a, V b, V c) { return _mm256_fmsubadd_ps(a, b, c); }
     static V mulv(V a, V b) { return _mm256_mul_ps(a, b); }
-    static V bcast(const T* p) { return _mm256_castpd_ps(_mm256_broadcast_sd(reinterpret_cast<const double*>(p))); }
+    static V set1(T v) { return _mm256_set1_ps(v); }
+    static V addsub(V a, V b) { return _mm256_addsub_ps(a, b); }
     // y[l] = (v0[l], v1[l], v2[l], v3[l]) for the four lanes l.
     static void transpose(V& v0, V& v1, V& v2, V& v3) {
         const __m256d a = _mm256_castps_pd(v0), b = _mm256_castps_pd(v1);
@@ -58,15 +56,13 @@ struct C64x2 {
     static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
     static V mul(V a, T s) { return _mm256_mul_pd(a, _mm256_set1_pd(s)); }
     static V swap(V a) { return _mm256_permute_pd(a, 0x5); }
-    static V odd_sign() { return _mm256_setr_pd(0.0, -0.0, 0.0, -0.0); }
-    static V even_sign() { return _mm256_setr_pd(-0.0, 0.0, -0.0, 0.0); }
-    static V xor_(V a, V b) { return _mm256_xor_pd(a, b); }
     static V wre(V w) { return _mm256_movedup_pd(w); }
     static V wim(V w) { return _mm256_permute_pd(w, 0xF); }
     static V fmaddsub(V a, V b, V c) { return _mm256_fmaddsub_pd(a, b, c); }
     static V fmsubadd(V a, V b, V c) { return _mm256_fmsubadd_pd(a, b, c); }
     static V mulv(V a, V b) { return _mm256_mul_pd(a, b); }
-    static V bcast(const T* p) { return _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(p)); }
+    static V set1(T v) { return _mm256_set1_pd(v); }
+    static V addsub(V a, V b) { return _mm256_addsub_pd(a, b); }
     // Lane l of the four vectors becomes the two vectors 2l, 2l+1.
     static void transpose(V& v0, V& v1, V& v2, V& v3) {
         const V a = _mm256_permute2f128_pd(v0, v1, 0x20), b = _mm256_permute2f128_pd(v2, v3, 0x20);
@@ -75,44 +71,71 @@ struct C64x2 {
     }
 };
 
+// A twiddle as its real and imaginary parts, each repeated over both
+// halves of every complex lane.
+template <class L>
+struct Twid {
+    typename L::V r, i;
+};
+
 // Complex arithmetic of one direction: the forward transform multiplies by
 // w and by -i, the inverse by conj(w) and by +i.
 template <class L, bool Inv>
 struct Ops {
     using V = typename L::V;
-    static V rot(V a) { return L::xor_(L::swap(a), Inv ? L::even_sign() : L::odd_sign()); }
-    static V cmul(V a, V w) {
-        const V t = L::mulv(L::swap(a), L::wim(w));
-        return Inv ? L::fmsubadd(a, L::wre(w), t) : L::fmaddsub(a, L::wre(w), t);
+    static V cmul(V a, const Twid<L>& w) {
+        const V t = L::mulv(L::swap(a), w.i);
+        return Inv ? L::fmsubadd(a, w.r, t) : L::fmaddsub(a, w.r, t);
+    }
+    // a - i*b and a + i*b (forward), the other way round (inverse), from
+    // sb = swap(b); multiplying by exactly one keeps them plain sums.
+    static V minus_ib(V a, V sb) { return L::fmsubadd(L::set1(1), a, sb); }
+    static void pm_rot(V a, V sb, V& plus, V& minus) {
+        plus = Inv ? L::addsub(a, sb) : minus_ib(a, sb);
+        minus = Inv ? minus_ib(a, sb) : L::addsub(a, sb);
     }
 };
+
+// Twiddles of W consecutive k from interleaved (re, im) pairs.
+template <class L>
+inline Twid<L> tw_vec(const typename L::T* p) {
+    return {L::wre(L::load(p)), L::wim(L::load(p))};
+}
+// One twiddle for every lane.
+template <class L>
+inline Twid<L> tw_one(const typename L::T* p) {
+    return {L::set1(p[0]), L::set1(p[1])};
+}
 
 // The radix-4 butterfly of one pass: y1..y3 still need their twiddles.
 template <class L, bool Inv>
 inline void bfly4(typename L::V a, typename L::V b, typename L::V c, typename L::V d, typename L::V& y0,
                   typename L::V& y1, typename L::V& y2, typename L::V& y3) {
-    using O = Ops<L, Inv>;
-    const auto apc = L::add(a, c), amc = L::sub(a, c), bpd = L::add(b, d), bmd = O::rot(L::sub(b, d));
+    const auto apc = L::add(a, c), amc = L::sub(a, c), bpd = L::add(b, d), bmd = L::sub(b, d);
     y0 = L::add(apc, bpd);
-    y1 = L::add(amc, bmd);
     y2 = L::sub(apc, bpd);
-    y3 = L::sub(amc, bmd);
+    Ops<L, Inv>::pm_rot(amc, L::swap(bmd), y1, y3);
+}
+
+// Position of the twiddles of k in the wide table (g = 2^gs values a group).
+inline ptrdiff_t tw_at(ptrdiff_t k, int gs) {
+    return 2 * (((k >> gs) * 3 << gs) + (k & ((ptrdiff_t(1) << gs) - 1)));
 }
 
 // First pass (n = N, stride 1): W consecutive p per register, twiddles
 // loaded as vectors, outputs y[4p + j] written after a transpose.
 template <class L, bool Inv>
-void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typename L::T* tw, ptrdiff_t g) {
+void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typename L::T* tw, int gs) {
     using O = Ops<L, Inv>;
-    const ptrdiff_t m = n / 4;
+    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
     for (ptrdiff_t p = 0; p < m; p += L::W) {
         typename L::V y0, y1, y2, y3;
         bfly4<L, Inv>(L::load(x + 2 * p), L::load(x + 2 * (p + m)), L::load(x + 2 * (p + 2 * m)),
                       L::load(x + 2 * (p + 3 * m)), y0, y1, y2, y3);
-        const typename L::T* t = tw + 2 * ((p / g) * 3 * g + p % g);
-        y1 = O::cmul(y1, L::load(t));
-        y2 = O::cmul(y2, L::load(t + 2 * g));
-        y3 = O::cmul(y3, L::load(t + 4 * g));
+        const typename L::T* t = tw + tw_at(p, gs);
+        y1 = O::cmul(y1, tw_vec<L>(t));
+        y2 = O::cmul(y2, tw_vec<L>(t + 2 * g));
+        y3 = O::cmul(y3, tw_vec<L>(t + 4 * g));
         L::transpose(y0, y1, y2, y3);
         typename L::T* o = y + 8 * p;
         L::store(o, y0);
@@ -122,17 +145,15 @@ void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typ
     }
 }
 
-// A later pass (length n, stride s >= W): the twiddles of p broadcast over
-// the s values of q.
+// A radix-4 pass of length n at stride s >= W: the twiddles of p
+// broadcast over the s values of q.
 template <class L, bool Inv>
-void middle_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, const typename L::T* tw,
-                 ptrdiff_t g) {
+void pass4(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, const typename L::T* tw, int gs) {
     using O = Ops<L, Inv>;
-    const ptrdiff_t m = n / 4;
+    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
     for (ptrdiff_t p = 0; p < m; ++p) {
-        const ptrdiff_t k = p * s;
-        const typename L::T* t = tw + 2 * ((k / g) * 3 * g + k % g);
-        const auto w1 = L::bcast(t), w2 = L::bcast(t + 2 * g), w3 = L::bcast(t + 4 * g);
+        const typename L::T* t = tw + tw_at(p * s, gs);
+        const auto w1 = tw_one<L>(t), w2 = tw_one<L>(t + 2 * g), w3 = tw_one<L>(t + 4 * g);
         const typename L::T* xi = x + 2 * s * p;
         typename L::T* yo = y + 2 * s * 4 * p;
         for (ptrdiff_t q = 0; q < s; q += L::W) {
@@ -147,8 +168,55 @@ void middle_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_
     }
 }
 
-// Last pass of an even order: twiddle-free radix 4 at stride s = N/4,
-// x may equal y; scaled when `scale` is given.
+// w16^e, e = 0..9, as (re, im) of exp(-2*pi*i*e/16).
+constexpr double kW16[10][2] = {
+    {1.0, 0.0},
+    {0.92387953251128675613, -0.38268343236508977173},
+    {0.70710678118654752440, -0.70710678118654752440},
+    {0.38268343236508977173, -0.92387953251128675613},
+    {0.0, -1.0},
+    {-0.38268343236508977173, -0.92387953251128675613},
+    {-0.70710678118654752440, -0.70710678118654752440},
+    {-0.92387953251128675613, -0.38268343236508977173},
+    {-1.0, 0.0},
+    {-0.92387953251128675613, 0.38268343236508977173},
+};
+
+// The forward value; the inverse passes conjugate it in their multiply.
+template <class L>
+Twid<L> w16(int e) {
+    using T = typename L::T;
+    return {L::set1(T(kW16[e][0])), L::set1(T(kW16[e][1]))};
+}
+
+// Last pass with 4 bits left: the twiddle-free DFT of 16 values at stride
+// s = N/16 as two radix-4 levels in registers, joined by the constant
+// twiddles w16^(i a); x may equal y.
+template <class L, bool Inv>
+void last_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+    using O = Ops<L, Inv>;
+    using V = typename L::V;
+    Twid<L> inner[4][4];
+    for (int i = 1; i < 4; ++i)
+        for (int a = 1; a < 4; ++a) inner[i][a] = w16<L>(i * a);
+    for (ptrdiff_t q = 0; q < s; q += L::W) {
+        V u[4][4];
+        for (int i = 0; i < 4; ++i) {
+            bfly4<L, Inv>(L::load(x + 2 * (q + i * s)), L::load(x + 2 * (q + (i + 4) * s)),
+                          L::load(x + 2 * (q + (i + 8) * s)), L::load(x + 2 * (q + (i + 12) * s)), u[i][0], u[i][1],
+                          u[i][2], u[i][3]);
+            for (int a = 1; i > 0 && a < 4; ++a) u[i][a] = O::cmul(u[i][a], inner[i][a]);
+        }
+        for (int a = 0; a < 4; ++a) {
+            V z[4];
+            bfly4<L, Inv>(u[0][a], u[1][a], u[2][a], u[3][a], z[0], z[1], z[2], z[3]);
+            for (int b = 0; b < 4; ++b) L::store(y + 2 * (q + s * (a + 4 * b)), scale ? L::mul(z[b], *scale) : z[b]);
+        }
+    }
+}
+
+// Last pass of a transform with 2 bits left: twiddle-free radix 4 at
+// stride s = N/4, x may equal y; scaled when `scale` is given.
 template <class L, bool Inv>
 void last_pass4(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
     for (ptrdiff_t q = 0; q < s; q += L::W) {
@@ -163,7 +231,7 @@ void last_pass4(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typ
     }
 }
 
-// Last pass of an odd order: twiddle-free radix 8 at stride s = N/8.
+// Last pass with 3 bits left: twiddle-free radix 8 at stride s = N/8.
 template <class L, bool Inv>
 void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
     using O = Ops<L, Inv>;
@@ -175,9 +243,12 @@ void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typ
         const auto a0 = L::add(v[0], v[4]), a1 = L::add(v[1], v[5]), a2 = L::add(v[2], v[6]), a3 = L::add(v[3], v[7]);
         const auto b0 = L::sub(v[0], v[4]), b1 = L::sub(v[1], v[5]), b2 = L::sub(v[2], v[6]), b3 = L::sub(v[3], v[7]);
         // b_k * w8^k: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
-        const auto c1 = L::mul(L::add(b1, O::rot(b1)), r2);
-        const auto c2 = O::rot(b2);
-        const auto c3 = L::mul(L::sub(O::rot(b3), b3), r2);
+        typename L::V c1, c2, rb3, unused;
+        O::pm_rot(b1, L::swap(b1), c1, unused);
+        O::pm_rot(L::set1(0), L::swap(b2), c2, unused);
+        O::pm_rot(L::set1(0), L::swap(b3), rb3, unused);
+        c1 = L::mul(c1, r2);
+        const auto c3 = L::mul(L::sub(rb3, b3), r2);
         typename L::V e0, e1, e2, e3, o0, o1, o2, o3;
         bfly4<L, Inv>(a0, a1, a2, a3, e0, e1, e2, e3);
         bfly4<L, Inv>(b0, c1, c2, c3, o0, o1, o2, o3);
@@ -186,28 +257,37 @@ void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typ
     }
 }
 
+// The passes of one transform: the first radix-4 pass, more radix-4
+// passes, and a twiddle-free last pass of 2, 3 or 4 bits.
 template <class L, bool Inv>
 void run(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst, typename L::T* scratch,
          const typename L::T* scale) {
     using T = typename L::T;
     const ptrdiff_t n = ptrdiff_t(1) << order;
-    const ptrdiff_t g = wide_group<T>(order);
-    const bool odd = order & 1;
-    const int passes = (order - (odd ? 3 : 2)) / 2;  // twiddled radix-4 passes
+    int gs = 0;
+    while ((ptrdiff_t(1) << (gs + 1)) <= wide_group<T>(order)) ++gs;
+    const int rest = order - 2;
+    const int last = rest & 1 ? 3 : rest >= 4 ? 4 : 2;
+    const int passes = 1 + (rest - last) / 2;  // passes with twiddles
     // The last twiddled pass lands in dst unless the first would then have
     // to write its own input; the final pass may work in place.
     bool to_dst = passes & 1;
     if (to_dst && src == dst) to_dst = false;
     const T* in = src;
     T* out = to_dst ? dst : scratch;
-    first_pass<L, Inv>(in, out, n, tw, g);
+    first_pass<L, Inv>(in, out, n, tw, gs);
     ptrdiff_t s = 4;
-    for (int i = 1; i < passes; ++i, s *= 4) {
+    auto next = [&]() {
         in = out;
         out = out == dst ? scratch : dst;
-        middle_pass<L, Inv>(in, out, n / s, s, tw, g);
+    };
+    for (int i = 1; i < passes; ++i, s *= 4) {
+        next();
+        pass4<L, Inv>(in, out, n / s, s, tw, gs);
     }
-    if (odd)
+    if (last == 4)
+        last_pass16<L, Inv>(out, dst, n / 16, scale);
+    else if (last == 3)
         last_pass8<L, Inv>(out, dst, n / 8, scale);
     else
         last_pass4<L, Inv>(out, dst, n / 4, scale);

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "veks.h"
@@ -103,25 +104,34 @@ FFTW_BENCH(BM_fftw_fwd_perm_64f, fftw, double, -1, R2C(fftw))
 FFTW_BENCH(BM_fftw_inv_perm_64f, fftw, double, +1, C2R(fftw))
 #endif
 
-void orders(benchmark::internal::Benchmark* b) {
-    for (int o = 4; o <= 16; ++o) b->Arg(o);
-    for (int o : {18, 20, 22}) b->Arg(o);
-}
+const int kOrders[] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 22};
+
+// veks and the peer run back to back at each order, so that both see the
+// same load on a shared machine.
+struct Pair {
+    const char* name;
+    void (*ours)(benchmark::State&);
+    void (*peer)(benchmark::State&);
+};
 
 #ifdef HAVE_FFTW
-#define PAIR(X) BENCHMARK(BM_veks_##X)->Apply(orders); BENCHMARK(BM_fftw_##X)->Apply(orders);
+#define PAIR(X) {#X, BM_veks_##X, BM_fftw_##X}
 #else
-#define PAIR(X) BENCHMARK(BM_veks_##X)->Apply(orders);
+#define PAIR(X) {#X, BM_veks_##X, nullptr}
 #endif
-PAIR(fwd_32fc)
-PAIR(inv_32fc)
-PAIR(fwd_64fc)
-PAIR(inv_64fc)
-PAIR(fwd_perm_32f)
-PAIR(inv_perm_32f)
-PAIR(fwd_perm_64f)
-PAIR(inv_perm_64f)
+const Pair kPairs[] = {PAIR(fwd_32fc),     PAIR(inv_32fc),     PAIR(fwd_64fc),     PAIR(inv_64fc),
+                       PAIR(fwd_perm_32f), PAIR(inv_perm_32f), PAIR(fwd_perm_64f), PAIR(inv_perm_64f)};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    for (const Pair& p : kPairs)
+        for (int o : kOrders) {
+            benchmark::RegisterBenchmark((std::string("BM_veks_") + p.name).c_str(), p.ours)->Arg(o);
+            if (p.peer) benchmark::RegisterBenchmark((std::string("BM_fftw_") + p.name).c_str(), p.peer)->Arg(o);
+        }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

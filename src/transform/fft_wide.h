@@ -23,12 +23,12 @@ constexpr std::int64_t wide_group(int order) {
     return q < g ? q : g;
 }
 
-// Orders the wide path serves: from 16 points up to the largest order whose
-// work buffer holds N complex values (single precision), or up to 2^16
-// points with scratch of its own (double precision).
+// Orders the wide path serves: 16 to 2^18 points. Each of its passes
+// streams the whole array, so beyond the caches the blocked bit-reversed
+// path, which also needs no scratch of N values, takes over.
 template <class T>
 constexpr bool wide_order(int order) {
-    return order >= 4 && order <= (sizeof(T) == 4 ? 17 : 16);
+    return order >= 4 && order <= 18;
 }
 
 // Whether the work buffer of a specification of this order holds N

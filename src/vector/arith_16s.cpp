@@ -23,26 +23,26 @@ inline Wide widen(__m128i v) {
     return {_mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16), _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16)};
 }
 
-template <Op16 OP>
+template <IntOp OP>
 inline Wide exact(__m128i a, __m128i b) {
-    if constexpr (OP == Op16::Mul) {
+    if constexpr (OP == IntOp::Mul) {
         const __m128i l = _mm_mullo_epi16(a, b), h = _mm_mulhi_epi16(a, b);
         return {_mm_unpacklo_epi16(l, h), _mm_unpackhi_epi16(l, h)};
     } else {
         const Wide x = widen(a), y = widen(b);
-        if constexpr (OP == Op16::Add) return {_mm_add_epi32(x.lo, y.lo), _mm_add_epi32(x.hi, y.hi)};
-        else if constexpr (OP == Op16::Sub) return {_mm_sub_epi32(x.lo, y.lo), _mm_sub_epi32(x.hi, y.hi)};
+        if constexpr (OP == IntOp::Add) return {_mm_add_epi32(x.lo, y.lo), _mm_add_epi32(x.hi, y.hi)};
+        else if constexpr (OP == IntOp::Sub) return {_mm_sub_epi32(x.lo, y.lo), _mm_sub_epi32(x.hi, y.hi)};
         else return {_mm_sub_epi32(y.lo, x.lo), _mm_sub_epi32(y.hi, x.hi)};
     }
 }
 
 // Lane-wise twins of the scalers, each ending in a saturating pack.
 struct VPlain {
-    template <Op16 OP>
+    template <IntOp OP>
     __m128i run(__m128i a, __m128i b) const {
-        if constexpr (OP == Op16::Add) return _mm_adds_epi16(a, b);
-        else if constexpr (OP == Op16::Sub) return _mm_subs_epi16(a, b);
-        else if constexpr (OP == Op16::RSub) return _mm_subs_epi16(b, a);
+        if constexpr (OP == IntOp::Add) return _mm_adds_epi16(a, b);
+        else if constexpr (OP == IntOp::Sub) return _mm_subs_epi16(a, b);
+        else if constexpr (OP == IntOp::RSub) return _mm_subs_epi16(b, a);
         else {
             const Wide w = exact<OP>(a, b);
             return _mm_packs_epi32(w.lo, w.hi);
@@ -55,7 +55,7 @@ struct VOne {
         const __m128i odd = _mm_and_si128(_mm_srai_epi32(r, 1), _mm_set1_epi32(1));
         return _mm_srai_epi32(_mm_add_epi32(r, odd), 1);
     }
-    template <Op16 OP>
+    template <IntOp OP>
     __m128i run(__m128i a, __m128i b) const {
         const Wide w = exact<OP>(a, b);
         return _mm_packs_epi32(half(w.lo), half(w.hi));
@@ -69,7 +69,7 @@ struct VPos {
         const __m128i odd = _mm_and_si128(_mm_sra_epi32(r, count), _mm_set1_epi32(1));
         return _mm_sra_epi32(_mm_add_epi32(_mm_add_epi32(r, bias), odd), count);
     }
-    template <Op16 OP>
+    template <IntOp OP>
     __m128i run(__m128i a, __m128i b) const {
         const Wide w = exact<OP>(a, b);
         return _mm_packs_epi32(shift(w.lo), shift(w.hi));
@@ -81,7 +81,7 @@ struct VPos {
 struct VNeg {
     __m128i count;
     explicit VNeg(int s) : count(_mm_cvtsi32_si128(s)) {}
-    template <Op16 OP>
+    template <IntOp OP>
     __m128i run(__m128i a, __m128i b) const {
         const Wide w = exact<OP>(a, b);
         const Wide v = widen(_mm_packs_epi32(w.lo, w.hi));
@@ -94,28 +94,28 @@ struct VBound {
         const __m128i z = _mm_setzero_si128();
         return _mm_slli_epi32(_mm_sub_epi32(_mm_cmpgt_epi32(z, r), _mm_cmpgt_epi32(r, z)), 16);
     }
-    template <Op16 OP>
+    template <IntOp OP>
     __m128i run(__m128i a, __m128i b) const {
         const Wide w = exact<OP>(a, b);
         return _mm_packs_epi32(sign(w.lo), sign(w.hi));
     }
 };
 
-template <Op16 OP>
+template <IntOp OP>
 struct ScalarOp;
 template <>
-struct ScalarOp<Op16::Add> : Add<std::int32_t> {};
+struct ScalarOp<IntOp::Add> : Add<std::int32_t> {};
 template <>
-struct ScalarOp<Op16::Sub> : Sub<std::int32_t> {};
+struct ScalarOp<IntOp::Sub> : Sub<std::int32_t> {};
 template <>
-struct ScalarOp<Op16::Mul> : Mul<std::int32_t> {};
+struct ScalarOp<IntOp::Mul> : Mul<std::int32_t> {};
 template <>
-struct ScalarOp<Op16::RSub> {
+struct ScalarOp<IntOp::RSub> {
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(std::int32_t(y) - std::int32_t(x)); }
 };
 
-template <Op16 OP, class VS, class SS>
+template <IntOp OP, class VS, class SS>
 void kernel(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, VS vs, SS ss) {
     const ScalarOp<OP> op;
     const __m128i bc = _mm_set1_epi16(bval);
@@ -130,7 +130,7 @@ void kernel(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_
     simd::sweep<16>(dst, len, scalar, block);
 }
 
-template <Op16 OP>
+template <IntOp OP>
 void run_op(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at) {
     using W = std::int32_t;
     using T = Vek16s;
@@ -143,13 +143,13 @@ void run_op(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_
 
 }  // namespace
 
-void run16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at) {
+void run16s(IntOp op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at) {
     if (const WideKernels* w = wide_kernels()) return w->run16s(op, a, b, bval, dst, len, sf, bound_at);
     switch (op) {
-        case Op16::Add: return run_op<Op16::Add>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::Sub: return run_op<Op16::Sub>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::Mul: return run_op<Op16::Mul>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::RSub: return run_op<Op16::RSub>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Add: return run_op<IntOp::Add>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Sub: return run_op<IntOp::Sub>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Mul: return run_op<IntOp::Mul>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::RSub: return run_op<IntOp::RSub>(a, b, bval, dst, len, sf, bound_at);
     }
 }
 

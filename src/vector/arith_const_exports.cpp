@@ -24,6 +24,7 @@ template <class W>
 struct OpOf<K::Mul, W> : Mul<W> {};
 template <class W>
 struct OpOf<K::SubRev, W> {
+    static constexpr IntOp kind = IntOp::RSub;
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(W(y) - W(x)); }
 };
@@ -63,7 +64,7 @@ VekStatus real_c(const T* src, T val, T* dst, int len, int sf, Limits lim) {
     if (s != -1) return s;
     if constexpr (sizeof(T) == 2 && T(-1) < T(0)) {
         if (sfs::zero_fill(sf, lim.zero_above)) return zero(dst, len);
-        constexpr Op16 op = k == K::Add ? Op16::Add : k == K::Sub ? Op16::Sub : k == K::Mul ? Op16::Mul : Op16::RSub;
+        constexpr IntOp op = k == K::Add ? IntOp::Add : k == K::Sub ? IntOp::Sub : k == K::Mul ? IntOp::Mul : IntOp::RSub;
         run16s(op, src, nullptr, val, dst, len, sf, lim.bound_at);
         return vekStsNoErr;
     } else {

@@ -15,6 +15,7 @@ namespace {
 
 template <class W>
 struct RSub {
+    static constexpr IntOp kind = IntOp::RSub;
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(W(y) - W(x)); }
 };
@@ -46,7 +47,7 @@ VekStatus sfs_vv(const A* a, const B* b, D* dst, int len, int sf, Limits lim, Op
     return scaled<T, W>(dst, len, sf, lim, vec(a), vec(b), op);
 }
 
-VekStatus sfs_16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s* dst, int len, int sf, Limits lim) {
+VekStatus sfs_16s(IntOp op, const Vek16s* a, const Vek16s* b, Vek16s* dst, int len, int sf, Limits lim) {
     VEKS_CHECK(check_vec(len, a, b, dst));
     if (sfs::zero_fill(sf, lim.zero_above)) return zero(dst, len);
     run16s(op, a, b, 0, dst, len, sf, lim.bound_at);
@@ -117,9 +118,9 @@ VEKS_VV_CPLX(Mul, 32sc, Vek32sc, Vek32s, __int128, 63, -32, (CMul<Vek32sc, __int
         return sfs_16s(OP, pSrc, pSrcDst, pSrcDst, len, 0, {Z, -16});                                   \
     }
 
-VEKS_VV_16S(Add, Op16::Add, 16)
-VEKS_VV_16S(Sub, Op16::RSub, 16)
-VEKS_VV_16S(Mul, Op16::Mul, 30)
+VEKS_VV_16S(Add, IntOp::Add, 16)
+VEKS_VV_16S(Sub, IntOp::RSub, 16)
+VEKS_VV_16S(Mul, IntOp::Mul, 30)
 
 // Complex forms that are real forms on twice the length.
 #define VEKS_VV_DOUBLED(Name, code, C, R)                                                              \

@@ -36,19 +36,23 @@ Vec<T> vec(const T* p) { return Vec<T>{p}; }
 template <class T>
 Cst<T> cst(T v) { return Cst<T>{v}; }
 
-// Real operations: x op y in the wide type W, then scaled.
+// Real operations: x op y in the wide type W, then scaled. `kind` names
+// the operation for the wide kernels.
 template <class W>
 struct Add {
+    static constexpr IntOp kind = IntOp::Add;
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(W(x) + W(y)); }
 };
 template <class W>
 struct Sub {
+    static constexpr IntOp kind = IntOp::Sub;
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(W(x) - W(y)); }
 };
 template <class W>
 struct Mul {
+    static constexpr IntOp kind = IntOp::Mul;
     template <class X, class Y, class S>
     auto operator()(X x, Y y, S s) const { return s(W(x) * W(y)); }
 };
@@ -92,7 +96,7 @@ void add_product(const X* a, const X* b, D* acc, ptrdiff_t len, S scale) {
 
 // 16s kernels (arith_16s.cpp): a op b, where b is the vector `b` or, when
 // it is null, the constant `bval`. RSub is b - a.
-void run16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at);
+void run16s(IntOp op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, ptrdiff_t len, int sf, int bound_at);
 
 }  // namespace arith
 }  // namespace veks

@@ -4,6 +4,8 @@
 #ifndef VEKS_VECTOR_ARITH_SCALED_H
 #define VEKS_VECTOR_ARITH_SCALED_H
 
+#include <type_traits>
+
 #include "arith_kernels.h"
 #include "veks.h"
 
@@ -62,9 +64,22 @@ struct Limits {
 // The scaled element-wise call: zero fill above the zero threshold,
 // otherwise the kernel with the scaler of `sf`. T is the (part) type the
 // scaler saturates to, W the exact intermediate type.
+// Signed 32-bit element by element forms have wide kernels.
+template <class D, class A, class B>
+constexpr bool kWide32s = std::is_same_v<D, Vek32s> && std::is_same_v<A, Vec<Vek32s>> &&
+                          (std::is_same_v<B, Vec<Vek32s>> || std::is_same_v<B, Cst<Vek32s>>);
+
 template <class T, class W, class D, class A, class B, class Op>
 VekStatus scaled(D* dst, int len, int sf, Limits lim, A a, B b, Op op) {
     if (sfs::zero_fill(sf, lim.zero_above)) return zero(dst, len);
+    if constexpr (kWide32s<D, A, B>) {
+        const WideKernels* w = wide_kernels();
+        if (w && w->run32s) {
+            if constexpr (std::is_same_v<B, Vec<Vek32s>>) w->run32s(Op::kind, a.p, b.p, 0, dst, len, sf, lim.bound_at);
+            else w->run32s(Op::kind, a.p, nullptr, b.v, dst, len, sf, lim.bound_at);
+            return vekStsNoErr;
+        }
+    }
     sfs::with_scaler<T, W>(sf, lim.bound_at, [&](auto s) { map2(dst, len, a, b, op, s); });
     return vekStsNoErr;
 }

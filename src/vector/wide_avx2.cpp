@@ -150,6 +150,6 @@ struct Avx2I16 {
 
 }  // namespace
 
-const WideKernels& wide_kernels_avx2() { return wide_table<Avx2F32, Avx2F64, Avx2I16>(); }
+const WideKernels& wide_kernels_avx2() { return wide_table<Avx2F32, Avx2F64, Avx2I16, NoI32>(); }
 
 }  // namespace veks

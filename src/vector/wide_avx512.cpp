@@ -136,8 +136,39 @@ struct Avx512I16 {
     static V packs32(V a, V b) { return _mm512_packs_epi32(a, b); }
 };
 
+// 32-bit lanes, worked on as two registers of 64-bit lanes.
+struct Avx512I32 {
+    using V = __m512i;
+    using W = __m512i;
+    using Count = __m128i;
+    static constexpr int L = 16;
+
+    static V loadu(const Vek32s* p) { return _mm512_loadu_si512(p); }
+    static void storeu(Vek32s* p, V v) { _mm512_storeu_si512(p, v); }
+    static V load_part(const Vek32s* p, idx n) { return _mm512_maskz_loadu_epi32(first16(n), p); }
+    static void store_part(Vek32s* p, idx n, V v) { _mm512_mask_storeu_epi32(p, first16(n), v); }
+    static V set1_32(Vek32s x) { return _mm512_set1_epi32(x); }
+    static W widen_lo(V v) { return _mm512_cvtepi32_epi64(_mm512_castsi512_si256(v)); }
+    static W widen_hi(V v) { return _mm512_cvtepi32_epi64(_mm512_extracti64x4_epi64(v, 1)); }
+    static V narrow(W lo, W hi) {
+        return _mm512_inserti64x4(_mm512_castsi256_si512(_mm512_cvtsepi64_epi32(lo)), _mm512_cvtsepi64_epi32(hi), 1);
+    }
+    static Count count(int s) { return _mm_cvtsi32_si128(s); }
+    static W set1_64(std::int64_t x) { return _mm512_set1_epi64(x); }
+    static W add64(W a, W b) { return _mm512_add_epi64(a, b); }
+    static W sub64(W a, W b) { return _mm512_sub_epi64(a, b); }
+    static W mul64(W a, W b) { return _mm512_mul_epi32(a, b); }  // low 32 bits of each lane, signed
+    static W and64(W a, W b) { return _mm512_and_si512(a, b); }
+    static W min64(W a, W b) { return _mm512_min_epi64(a, b); }
+    static W max64(W a, W b) { return _mm512_max_epi64(a, b); }
+    template <int k> static W srai64(W a) { return _mm512_srai_epi64(a, k); }
+    template <int k> static W slli64(W a) { return _mm512_slli_epi64(a, k); }
+    static W sra64(W a, Count c) { return _mm512_sra_epi64(a, c); }
+    static W sll64(W a, Count c) { return _mm512_sll_epi64(a, c); }
+};
+
 }  // namespace
 
-const WideKernels& wide_kernels_avx512() { return wide_table<Avx512F32, Avx512F64, Avx512I16>(); }
+const WideKernels& wide_kernels_avx512() { return wide_table<Avx512F32, Avx512F64, Avx512I16, Avx512I32>(); }
 
 }  // namespace veks

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "wide_table.h"
 
@@ -25,6 +26,10 @@ namespace veks {
 namespace {
 
 using idx = std::ptrdiff_t;
+
+// Each loop is compiled as one body: the steps it runs are inlined even
+// where the unrolled driver repeats them.
+#define VEKS_WIDE_LOOP __attribute__((flatten))
 
 // Runs full(i) over whole registers and part(i, n) over the rest. When the
 // vector spans more than one register, a partial first step brings `align`
@@ -64,7 +69,7 @@ inline V apply(FOp op, V a, V b) {
 // ---- floating point ----------------------------------------------------------
 
 template <class F, FOp OP>
-void map_op(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
+VEKS_WIDE_LOOP void map_op(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
     using V = typename F::V;
     drive<F::L, sizeof(V)>(
         dst, len, [&](idx i) { F::storeu(dst + i, apply<F>(OP, F::loadu(a + i), F::loadu(b + i))); },
@@ -84,7 +89,7 @@ void map(FOp op, const typename F::T* a, const typename F::T* b, typename F::T* 
 // The constant register holds even, odd, even...; a head of odd length
 // shifts the pattern for the registers after it.
 template <class F, FOp OP>
-void map_c_op(const typename F::T* a, typename F::T even, typename F::T odd, typename F::T* dst, idx len) {
+VEKS_WIDE_LOOP void map_c_op(const typename F::T* a, typename F::T even, typename F::T odd, typename F::T* dst, idx len) {
     using V = typename F::V;
     const V pe = F::pattern(even, odd), po = F::pattern(odd, even);
     drive<F::L, sizeof(V)>(
@@ -103,7 +108,7 @@ void map_c(FOp op, const typename F::T* a, typename F::T even, typename F::T odd
 }
 
 template <class F>
-void add_product(const typename F::T* a, const typename F::T* b, typename F::T bc, typename F::T* acc, idx len) {
+VEKS_WIDE_LOOP void add_product(const typename F::T* a, const typename F::T* b, typename F::T bc, typename F::T* acc, idx len) {
     using V = typename F::V;
     const V c = F::set1(bc);
     if (b) {
@@ -121,7 +126,7 @@ void add_product(const typename F::T* a, const typename F::T* b, typename F::T b
 
 // Complex elements as pairs of parts: a register holds L / 2 of them.
 template <class F, bool Acc, bool ByVector, class C>
-void cmul_run(const C* a, const C* b, C bc, C* dst, idx len) {
+VEKS_WIDE_LOOP void cmul_run(const C* a, const C* b, C bc, C* dst, idx len) {
     using T = typename F::T;
     using V = typename F::V;
     const V c = F::pattern(bc.re, bc.im);
@@ -152,7 +157,7 @@ void cmul(bool acc, const C* a, const C* b, C bc, C* dst, idx len) {
 // sign, the fixed NaN for 0/0, NaN dividends as the division gives them.
 // The unused lanes of a partial step divide 1 by 1.
 template <class F, class U>
-int divide(const typename F::T* d, const typename F::T* x, typename F::T* dst, idx len, U nan00_bits) {
+VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typename F::T* dst, idx len, U nan00_bits) {
     using T = typename F::T;
     using V = typename F::V;
     using M = typename F::M;
@@ -193,15 +198,15 @@ Wide16<I> widen(typename I::V v) {
     return {I::template srai32<16>(I::unpacklo16(v, v)), I::template srai32<16>(I::unpackhi16(v, v))};
 }
 
-template <class I, Op16 OP>
+template <class I, IntOp OP>
 Wide16<I> exact(typename I::V a, typename I::V b) {
-    if constexpr (OP == Op16::Mul) {
+    if constexpr (OP == IntOp::Mul) {
         const auto l = I::mullo16(a, b), h = I::mulhi16(a, b);
         return {I::unpacklo16(l, h), I::unpackhi16(l, h)};
     } else {
         const Wide16<I> x = widen<I>(a), y = widen<I>(b);
-        if constexpr (OP == Op16::Add) return {I::add32(x.lo, y.lo), I::add32(x.hi, y.hi)};
-        else if constexpr (OP == Op16::Sub) return {I::sub32(x.lo, y.lo), I::sub32(x.hi, y.hi)};
+        if constexpr (OP == IntOp::Add) return {I::add32(x.lo, y.lo), I::add32(x.hi, y.hi)};
+        else if constexpr (OP == IntOp::Sub) return {I::sub32(x.lo, y.lo), I::sub32(x.hi, y.hi)};
         else return {I::sub32(y.lo, x.lo), I::sub32(y.hi, x.hi)};
     }
 }
@@ -209,11 +214,11 @@ Wide16<I> exact(typename I::V a, typename I::V b) {
 // One scaler per scale-factor path, each ending in the saturating pack.
 template <class I>
 struct SPlain {
-    template <Op16 OP>
+    template <IntOp OP>
     typename I::V run(typename I::V a, typename I::V b) const {
-        if constexpr (OP == Op16::Add) return I::adds16(a, b);
-        else if constexpr (OP == Op16::Sub) return I::subs16(a, b);
-        else if constexpr (OP == Op16::RSub) return I::subs16(b, a);
+        if constexpr (OP == IntOp::Add) return I::adds16(a, b);
+        else if constexpr (OP == IntOp::Sub) return I::subs16(a, b);
+        else if constexpr (OP == IntOp::RSub) return I::subs16(b, a);
         else {
             const Wide16<I> w = exact<I, OP>(a, b);
             return I::packs32(w.lo, w.hi);
@@ -227,7 +232,7 @@ struct SOne {
         const auto odd = I::and_(I::template srai32<1>(r), I::set1_32(1));
         return I::template srai32<1>(I::add32(r, odd));
     }
-    template <Op16 OP>
+    template <IntOp OP>
     typename I::V run(typename I::V a, typename I::V b) const {
         const Wide16<I> w = exact<I, OP>(a, b);
         return I::packs32(half(w.lo), half(w.hi));
@@ -243,7 +248,7 @@ struct SPos {
         const auto odd = I::and_(I::sra32(r, count), one);
         return I::sra32(I::add32(I::add32(r, bias), odd), count);
     }
-    template <Op16 OP>
+    template <IntOp OP>
     typename I::V run(typename I::V a, typename I::V b) const {
         const Wide16<I> w = exact<I, OP>(a, b);
         return I::packs32(shift(w.lo), shift(w.hi));
@@ -255,7 +260,7 @@ template <class I>
 struct SNeg {
     typename I::Count count;
     explicit SNeg(int s) : count(I::count(s)) {}
-    template <Op16 OP>
+    template <IntOp OP>
     typename I::V run(typename I::V a, typename I::V b) const {
         const Wide16<I> w = exact<I, OP>(a, b);
         const Wide16<I> v = widen<I>(I::packs32(w.lo, w.hi));
@@ -270,15 +275,15 @@ struct SBound {
         const auto c = I::min32(I::max32(r, I::set1_32(-1)), I::set1_32(1));
         return I::template slli32<16>(c);
     }
-    template <Op16 OP>
+    template <IntOp OP>
     typename I::V run(typename I::V a, typename I::V b) const {
         const Wide16<I> w = exact<I, OP>(a, b);
         return I::packs32(sign(w.lo), sign(w.hi));
     }
 };
 
-template <class I, Op16 OP, class S>
-void kernel16(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, S s) {
+template <class I, IntOp OP, class S>
+VEKS_WIDE_LOOP void kernel16(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, S s) {
     using V = typename I::V;
     const V c = I::set1_16(bval);
     if (b) {
@@ -294,7 +299,7 @@ void kernel16(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx le
     }
 }
 
-template <class I, Op16 OP>
+template <class I, IntOp OP>
 void run16s_op(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf, int bound_at) {
     if (sf == 0) kernel16<I, OP>(a, b, bval, dst, len, SPlain<I>{});
     else if (sf == 1) kernel16<I, OP>(a, b, bval, dst, len, SOne<I>{});
@@ -304,19 +309,103 @@ void run16s_op(const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx l
 }
 
 template <class I>
-void run16s(Op16 op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf, int bound_at) {
+void run16s(IntOp op, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf, int bound_at) {
     switch (op) {
-        case Op16::Add: return run16s_op<I, Op16::Add>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::Sub: return run16s_op<I, Op16::Sub>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::Mul: return run16s_op<I, Op16::Mul>(a, b, bval, dst, len, sf, bound_at);
-        case Op16::RSub: return run16s_op<I, Op16::RSub>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Add: return run16s_op<I, IntOp::Add>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Sub: return run16s_op<I, IntOp::Sub>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Mul: return run16s_op<I, IntOp::Mul>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::RSub: return run16s_op<I, IntOp::RSub>(a, b, bval, dst, len, sf, bound_at);
+    }
+}
+
+// ---- signed 32-bit scaled arithmetic -----------------------------------------
+//
+// Each half of a register of 32-bit lanes is widened to 64-bit lanes, where
+// every exact sum, difference and product fits; the scaler rounds there
+// and the narrowing saturates back to 32 bits.
+
+template <class J, IntOp OP>
+typename J::W exact64(typename J::W a, typename J::W b) {
+    if constexpr (OP == IntOp::Add) return J::add64(a, b);
+    else if constexpr (OP == IntOp::Sub) return J::sub64(a, b);
+    else if constexpr (OP == IntOp::RSub) return J::sub64(b, a);
+    else return J::mul64(a, b);
+}
+
+template <class J>
+struct RPlain {
+    typename J::W operator()(typename J::W r) const { return r; }
+};
+template <class J>
+struct ROne {
+    typename J::W one = J::set1_64(1);
+    typename J::W operator()(typename J::W r) const {
+        return J::template srai64<1>(J::add64(r, J::and64(J::template srai64<1>(r), one)));
+    }
+};
+template <class J>
+struct RPos {
+    typename J::Count count;
+    typename J::W bias, one;
+    explicit RPos(int sf) : count(J::count(sf)), bias(J::set1_64((std::int64_t(1) << (sf - 1)) - 1)), one(J::set1_64(1)) {}
+    typename J::W operator()(typename J::W r) const {
+        const auto odd = J::and64(J::sra64(r, count), one);
+        return J::sra64(J::add64(J::add64(r, bias), odd), count);
+    }
+};
+// Clamped to the 32-bit range first, so the shift stays inside 64 bits.
+template <class J>
+struct RNeg {
+    typename J::Count count;
+    explicit RNeg(int s) : count(J::count(s)) {}
+    typename J::W operator()(typename J::W r) const {
+        const auto c = J::min64(J::max64(r, J::set1_64(INT32_MIN)), J::set1_64(INT32_MAX));
+        return J::sll64(c, count);
+    }
+};
+template <class J>
+struct RBound {
+    typename J::W operator()(typename J::W r) const {
+        return J::template slli64<32>(J::min64(J::max64(r, J::set1_64(-1)), J::set1_64(1)));
+    }
+};
+
+template <class J, IntOp OP, class S>
+VEKS_WIDE_LOOP void kernel32(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, S s) {
+    using V = typename J::V;
+    const V c = J::set1_32(bval);
+    auto op = [&](V x, V y) {
+        const auto xl = J::widen_lo(x), xh = J::widen_hi(x), yl = J::widen_lo(y), yh = J::widen_hi(y);
+        return J::narrow(s(exact64<J, OP>(xl, yl)), s(exact64<J, OP>(xh, yh)));
+    };
+    drive<J::L, sizeof(V)>(
+        dst, len, [&](idx i) { J::storeu(dst + i, op(J::loadu(a + i), b ? J::loadu(b + i) : c)); },
+        [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
+}
+
+template <class J, IntOp OP>
+void run32s_op(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf, int bound_at) {
+    if (sf == 0) kernel32<J, OP>(a, b, bval, dst, len, RPlain<J>{});
+    else if (sf == 1) kernel32<J, OP>(a, b, bval, dst, len, ROne<J>{});
+    else if (sf > 1) kernel32<J, OP>(a, b, bval, dst, len, RPos<J>(sf));
+    else if (sf <= bound_at) kernel32<J, OP>(a, b, bval, dst, len, RBound<J>{});
+    else kernel32<J, OP>(a, b, bval, dst, len, RNeg<J>(-sf));
+}
+
+template <class J>
+void run32s(IntOp op, const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf, int bound_at) {
+    switch (op) {
+        case IntOp::Add: return run32s_op<J, IntOp::Add>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Sub: return run32s_op<J, IntOp::Sub>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::Mul: return run32s_op<J, IntOp::Mul>(a, b, bval, dst, len, sf, bound_at);
+        case IntOp::RSub: return run32s_op<J, IntOp::RSub>(a, b, bval, dst, len, sf, bound_at);
     }
 }
 
 // ---- conversions and thresholds ------------------------------------------------
 
 template <class F, bool Scaled>
-void cvt_16s32f_run(const Vek16s* src, float* dst, idx len, float m) {
+VEKS_WIDE_LOOP void cvt_16s32f_run(const Vek16s* src, float* dst, idx len, float m) {
     using V = typename F::V;
     const V mv = F::set1(m);
     auto scale = [&](V v) { return Scaled ? F::mul(v, mv) : v; };
@@ -332,7 +421,7 @@ void cvt_16s32f(const Vek16s* src, float* dst, idx len, bool scaled, float m) {
 }
 
 template <class F>
-void cvt_8u32f(const Vek8u* src, float* dst, idx len) {
+VEKS_WIDE_LOOP void cvt_8u32f(const Vek8u* src, float* dst, idx len) {
     using V = typename F::V;
     drive<F::L, sizeof(V)>(
         dst, len, [&](idx i) { F::storeu(dst + i, F::to_float(F::load_8u(src + i))); },
@@ -362,7 +451,7 @@ struct ToInt {
 };
 
 template <class F, class D, WideRnd Mode, bool Scaled>
-void cvt_32f_int_run(const float* src, D* dst, idx len, float m, float lo, float hi) {
+VEKS_WIDE_LOOP void cvt_32f_int_run(const float* src, D* dst, idx len, float m, float lo, float hi) {
     const ToInt<F, Mode, Scaled> to(m, lo, hi);
     drive<F::L, sizeof(typename F::V)>(
         src, len, [&](idx i) { F::store_sat(dst + i, to(F::loadu(src + i))); },
@@ -388,7 +477,7 @@ void cvt_32f8u(WideRnd mode, const float* src, Vek8u* dst, idx len, bool scaled,
 }
 
 template <class F>
-void threshold_lt(const float* src, float* dst, idx len, float level) {
+VEKS_WIDE_LOOP void threshold_lt(const float* src, float* dst, idx len, float level) {
     using V = typename F::V;
     const V l = F::set1(level);
     drive<F::L, sizeof(V)>(
@@ -397,7 +486,15 @@ void threshold_lt(const float* src, float* dst, idx len, float level) {
 }
 
 // The table of one instruction set.
-template <class F32, class F64, class I16>
+// No 32-bit scaled kernels on this instruction set.
+struct NoI32 {};
+template <class J>
+constexpr auto run32s_entry() {
+    if constexpr (std::is_same_v<J, NoI32>) return static_cast<decltype(&run32s<NoI32>)>(nullptr);
+    else return &run32s<J>;
+}
+
+template <class F32, class F64, class I16, class I32>
 const WideKernels& wide_table() {
     static const WideKernels t{
         &map<F32>,           &map<F64>,         &map_c<F32>,          &map_c<F64>,
@@ -408,7 +505,7 @@ const WideKernels& wide_table() {
         [](const double* d, const double* x, double* dst, idx len) {
             return divide<F64>(d, x, dst, len, kNan00_64f);
         },
-        &run16s<I16>,        &cvt_16s32f<F32>,  &cvt_8u32f<F32>,      &cvt_32f16s<F32>,
+        &run16s<I16>,        run32s_entry<I32>(), &cvt_16s32f<F32>,  &cvt_8u32f<F32>,      &cvt_32f16s<F32>,
         &cvt_32f8u<F32>,     &threshold_lt<F32>,
     };
     return t;
@@ -416,5 +513,7 @@ const WideKernels& wide_table() {
 
 }  // namespace
 }  // namespace veks
+
+#undef VEKS_WIDE_LOOP
 
 #endif

@@ -19,8 +19,8 @@ namespace veks {
 // Real floating-point element operations; RSub is b - a.
 enum class FOp { Add, Sub, RSub, Mul };
 
-// Signed 16-bit scaled operations; RSub is b - a.
-enum class Op16 { Add, Sub, Mul, RSub };
+// Scaled integer operations; RSub is b - a.
+enum class IntOp { Add, Sub, Mul, RSub };
 
 // Float-to-integer rounding: toward zero or to nearest under the
 // direction the caller set in MXCSR, or half away from zero.
@@ -53,7 +53,12 @@ struct WideKernels {
 
     // Signed 16-bit a op b (b null: the constant bval) scaled by 2^-sf with
     // ties to even and saturation; sf <= bound_at is the sign-only path.
-    void (*run16s)(Op16, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf,
+    void (*run16s)(IntOp, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf,
+                   int bound_at);
+
+    // The same on signed 32-bit elements (exact results in 64 bits), or
+    // null where the instruction set lacks 64-bit shifts and narrowing.
+    void (*run32s)(IntOp, const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf,
                    int bound_at);
 
     // Integer to single, times m when scaled.

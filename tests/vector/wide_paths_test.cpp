@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <vector>
 
 #include <xmmintrin.h>
@@ -191,38 +193,34 @@ TEST(WidePaths, ComplexForms) {
                              true, rsub_part<double>);
 }
 
-// Scaled 16-bit forms against the exact 128-bit reference, on every
+// Scaled integer forms against the exact 128-bit reference, on every
 // scale-factor path: sign only, left shift, plain, one, right shift.
-TEST(WidePaths, Scaled16s) {
-    using ref::i128;
-    struct Case {
-        const char* name;
-        VekStatus (*vv)(const Vek16s*, const Vek16s*, Vek16s*, int, int);
-        VekStatus (*vc)(const Vek16s*, Vek16s, Vek16s*, int, int);
-        i128 (*op)(i128, i128);  // (first, second)
-    };
-    const Case cases[] = {
-        {"Add_16s", veksAdd_16s_Sfs, veksAddC_16s_Sfs, [](i128 x, i128 y) { return x + y; }},
-        {"Sub_16s", veksSub_16s_Sfs, nullptr, [](i128 x, i128 y) { return y - x; }},
-        {"SubC_16s", nullptr, veksSubC_16s_Sfs, [](i128 x, i128 y) { return x - y; }},
-        {"Mul_16s", veksMul_16s_Sfs, veksMulC_16s_Sfs, [](i128 x, i128 y) { return x * y; }},
-    };
+template <class T>
+struct SCase {
+    const char* name;
+    VekStatus (*vv)(const T*, const T*, T*, int, int);
+    VekStatus (*vc)(const T*, T, T*, int, int);
+    ref::i128 (*op)(ref::i128, ref::i128);  // (first, second)
+};
+
+template <class T>
+void check_scaled(std::initializer_list<SCase<T>> cases, std::initializer_list<int> sfs) {
     vt::Rng rng(5);
-    for (const Case& c : cases) {
-        for (int sf : {-20, -3, 0, 1, 2, 9}) {
+    for (const SCase<T>& c : cases) {
+        for (int sf : sfs) {
             for (int len : lengths()) {
                 for (const Offsets& o : kOffsets) {
-                    std::vector<Vek16s> a(len + 8), b(len + 8);
+                    std::vector<T> a(len + 8), b(len + 8);
                     rng.fill(a.data(), a.size());
                     rng.fill(b.data(), b.size());
-                    for (int i = 0; i < len + 8; i += 11) a[i] = (i & 16) ? -32768 : 32767;
-                    const Vek16s k = Vek16s(rng.raw() % 700 - 350);
+                    for (int i = 0; i < len + 8; i += 11) a[i] = (i & 16) ? std::numeric_limits<T>::lowest() : std::numeric_limits<T>::max();
+                    for (int i = 5; i < len + 8; i += 13) b[i] = T(a[i] >> (i & 3));  // small results and ties
+                    const T k = T(rng.raw() % 700 - 350);
                     for (int form = 0; form < 2; ++form) {
                         if ((form == 0 && !c.vv) || (form == 1 && !c.vc)) continue;
-                        Guarded<Vek16s> d(len + 8);
-                        std::vector<Vek16s> want(len);
-                        for (int i = 0; i < len; ++i)
-                            want[i] = ref::scaled<Vek16s>(c.op(a[o.a + i], form ? k : b[o.b + i]), sf);
+                        Guarded<T> d(len + 8);
+                        std::vector<T> want(len);
+                        for (int i = 0; i < len; ++i) want[i] = ref::scaled<T>(c.op(a[o.a + i], form ? k : b[o.b + i]), sf);
                         const VekStatus st = form ? c.vc(a.data() + o.a, k, d.data() + o.d, len, sf)
                                                   : c.vv(a.data() + o.a, b.data() + o.b, d.data() + o.d, len, sf);
                         ASSERT_EQ(st, vekStsNoErr);
@@ -234,6 +232,28 @@ TEST(WidePaths, Scaled16s) {
             }
         }
     }
+}
+
+using ref::i128;
+i128 add(i128 x, i128 y) { return x + y; }
+i128 rsub(i128 x, i128 y) { return y - x; }
+i128 sub(i128 x, i128 y) { return x - y; }
+i128 mul(i128 x, i128 y) { return x * y; }
+
+TEST(WidePaths, Scaled16s) {
+    check_scaled<Vek16s>({{"Add_16s", veksAdd_16s_Sfs, veksAddC_16s_Sfs, add},
+                          {"Sub_16s", veksSub_16s_Sfs, veksSubCRev_16s_Sfs, rsub},
+                          {"SubC_16s", nullptr, veksSubC_16s_Sfs, sub},
+                          {"Mul_16s", veksMul_16s_Sfs, veksMulC_16s_Sfs, mul}},
+                         {-20, -3, 0, 1, 2, 9});
+}
+
+TEST(WidePaths, Scaled32s) {
+    check_scaled<Vek32s>({{"Add_32s", veksAdd_32s_Sfs, veksAddC_32s_Sfs, add},
+                          {"Sub_32s", veksSub_32s_Sfs, veksSubCRev_32s_Sfs, rsub},
+                          {"SubC_32s", nullptr, veksSubC_32s_Sfs, sub},
+                          {"Mul_32s", veksMul_32s_Sfs, veksMulC_32s_Sfs, mul}},
+                         {-40, -31, -5, 0, 1, 2, 17, 31, 62});
 }
 
 // Conversions. Float to integer: the scaled value x * 2^-sf (one rounding

@@ -1,6 +1,6 @@
 // The wide element-wise kernels on 64-byte registers; compiled with
-// AVX-512 (F, BW, VL; nothing from DQ, which the run-time check does not
-// require) and reached only through that check. Partial steps are masked.
+// AVX-512 (F, BW, VL and DQ, which every processor with BW and VL has) and
+// reached only through the run-time check. Partial steps are masked.
 // GCC 12 reports the undefined pass-through operand inside several AVX-512
 // intrinsics as (maybe) uninitialised; it is never read.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -53,6 +53,10 @@ struct Avx512F32 {
         const I s = _mm512_and_si512(ibits(x), _mm512_set1_epi32(int(0x80000000u)));
         return _mm512_castsi512_ps(_mm512_or_si512(s, _mm512_set1_epi32(0x7F800000)));
     }
+    static M nonfinite(V v) {
+        const I e = _mm512_set1_epi32(0x7F800000);
+        return _mm512_cmpeq_epi32_mask(_mm512_and_si512(ibits(v), e), e);
+    }
 
     static I load_16s(const Vek16s* p) { return _mm512_cvtepi16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p))); }
     static I load_16s_part(const Vek16s* p, idx n) { return _mm512_cvtepi16_epi32(_mm256_maskz_loadu_epi16(first16(n), p)); }
@@ -103,6 +107,10 @@ struct Avx512F64 {
     static V signed_inf(V x) {
         const __m512i s = _mm512_and_si512(_mm512_castpd_si512(x), _mm512_set1_epi64(std::int64_t(0x8000000000000000ull)));
         return _mm512_castsi512_pd(_mm512_or_si512(s, _mm512_set1_epi64(0x7FF0000000000000ll)));
+    }
+    static M nonfinite(V v) {
+        const __m512i e = _mm512_set1_epi64(0x7FF0000000000000ll);
+        return _mm512_cmpeq_epi64_mask(_mm512_and_si512(_mm512_castpd_si512(v), e), e);
     }
 };
 

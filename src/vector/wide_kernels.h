@@ -155,7 +155,9 @@ void cmul(bool acc, const C* a, const C* b, C bc, C* dst, idx len) {
 
 // The quotient with the zero-divisor results: infinity with the dividend's
 // sign, the fixed NaN for 0/0, NaN dividends as the division gives them.
-// The unused lanes of a partial step divide 1 by 1.
+// A zero divisor always gives a quotient that is not finite, so only such
+// registers (tested with integer operations, away from the divider) look
+// at the divisors. The unused lanes of a partial step divide 1 by 1.
 template <class F, class U>
 VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typename F::T* dst, idx len, U nan00_bits) {
     using T = typename F::T;
@@ -167,6 +169,7 @@ VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typena
     bool zero_seen = false;
     auto step = [&](V dv, V xv) {
         V q = F::div(xv, dv);
+        if (!F::any(F::nonfinite(q))) return q;
         const M dz = F::eqz(dv);
         if (F::any(dz)) {
             zero_seen = true;

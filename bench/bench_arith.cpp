@@ -80,6 +80,35 @@ BENCH(Mul_16s_Sfs1_loop, for (int i = 0; i < n; ++i) {
     x.sd[i] = Vek16s(q > 32767 ? 32767 : q < -32768 ? -32768 : q);
 });
 
+// Scaled 32-bit sums, sf 1, on buffers of their own.
+struct Data32 {
+    std::vector<Vek32s> a, b, d;
+    explicit Data32(int n) : a(n), b(n), d(n) {
+        for (int i = 0; i < n; ++i) {
+            a[i] = Vek32s(std::uint32_t(i) * 2654435761u);
+            b[i] = Vek32s(std::uint32_t(i) * 2246822519u);
+        }
+    }
+};
+template <class F>
+void run32(benchmark::State& st, F f) {
+    Data32 x(static_cast<int>(st.range(0)));
+    for (auto _ : st) {
+        f(x, static_cast<int>(st.range(0)));
+        benchmark::ClobberMemory();
+    }
+    st.SetItemsProcessed(st.iterations() * st.range(0));
+}
+#define BENCH32(name, ...) \
+    void name(benchmark::State& st) { run32(st, [](Data32& x, int n) { __VA_ARGS__; }); } \
+    BENCHMARK(name)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)
+
+BENCH32(Add_32s_Sfs1_veks, veksAdd_32s_Sfs(x.a.data(), x.b.data(), x.d.data(), n, 1));
+BENCH32(Add_32s_Sfs1_loop, for (int i = 0; i < n; ++i) {
+    const long long r = static_cast<long long>(x.a[i]) + x.b[i];
+    x.d[i] = Vek32s((r + ((r >> 1) & 1)) >> 1);
+});
+
 #ifdef VEKS_HAVE_VOLK
 BENCH(Add_32f_volk, volk_32f_x2_add_32f(x.d.data(), x.a.data(), x.b.data(), n));
 BENCH(Mul_32f_volk, volk_32f_x2_multiply_32f(x.d.data(), x.a.data(), x.b.data(), n));

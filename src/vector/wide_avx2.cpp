@@ -58,6 +58,7 @@ struct Avx2F32 {
     static M eqz(V v) { return _mm256_cmp_ps(v, _mm256_setzero_ps(), _CMP_EQ_OQ); }
     static M ord(V v) { return _mm256_cmp_ps(v, v, _CMP_ORD_Q); }
     static M m_and(M a, M b) { return _mm256_and_ps(a, b); }
+    static M m_or(M a, M b) { return _mm256_or_ps(a, b); }
     static bool any(M m) { return _mm256_movemask_ps(m) != 0; }
     static V select(M m, V a, V b) { return _mm256_blendv_ps(b, a, m); }
     static V signed_inf(V x) { return _mm256_or_ps(_mm256_and_ps(x, set1(-0.0f)), set1(__builtin_inff())); }
@@ -117,6 +118,7 @@ struct Avx2F64 {
     static M eqz(V v) { return _mm256_cmp_pd(v, _mm256_setzero_pd(), _CMP_EQ_OQ); }
     static M ord(V v) { return _mm256_cmp_pd(v, v, _CMP_ORD_Q); }
     static M m_and(M a, M b) { return _mm256_and_pd(a, b); }
+    static M m_or(M a, M b) { return _mm256_or_pd(a, b); }
     static bool any(M m) { return _mm256_movemask_pd(m) != 0; }
     static V select(M m, V a, V b) { return _mm256_blendv_pd(b, a, m); }
     static V signed_inf(V x) { return _mm256_or_pd(_mm256_and_pd(x, set1(-0.0)), set1(__builtin_inf())); }

@@ -46,6 +46,7 @@ struct Avx512F32 {
     static M eqz(V v) { return _mm512_cmp_ps_mask(v, _mm512_setzero_ps(), _CMP_EQ_OQ); }
     static M ord(V v) { return _mm512_cmp_ps_mask(v, v, _CMP_ORD_Q); }
     static M m_and(M a, M b) { return static_cast<M>(a & b); }
+    static M m_or(M a, M b) { return static_cast<M>(a | b); }
     static bool any(M m) { return m != 0; }
     static V select(M m, V a, V b) { return _mm512_mask_blend_ps(m, b, a); }
     static I ibits(V v) { return _mm512_castps_si512(v); }
@@ -102,6 +103,7 @@ struct Avx512F64 {
     static M eqz(V v) { return _mm512_cmp_pd_mask(v, _mm512_setzero_pd(), _CMP_EQ_OQ); }
     static M ord(V v) { return _mm512_cmp_pd_mask(v, v, _CMP_ORD_Q); }
     static M m_and(M a, M b) { return static_cast<M>(a & b); }
+    static M m_or(M a, M b) { return static_cast<M>(a | b); }
     static bool any(M m) { return m != 0; }
     static V select(M m, V a, V b) { return _mm512_mask_blend_pd(m, b, a); }
     static V signed_inf(V x) {

@@ -155,33 +155,50 @@ void cmul(bool acc, const C* a, const C* b, C bc, C* dst, idx len) {
 
 // The quotient with the zero-divisor results: infinity with the dividend's
 // sign, the fixed NaN for 0/0, NaN dividends as the division gives them.
-// A zero divisor always gives a quotient that is not finite, so only such
-// registers (tested with integer operations, away from the divider) look
-// at the divisors. The unused lanes of a partial step divide 1 by 1.
+// A zero divisor always gives a quotient that is not finite, so only then
+// (tested with integer operations, away from the divider, once for four
+// registers) are the divisors looked at. The unused lanes of a partial
+// step divide 1 by 1.
 template <class F, class U>
 VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typename F::T* dst, idx len, U nan00_bits) {
     using T = typename F::T;
     using V = typename F::V;
     using M = typename F::M;
+    constexpr int L = F::L;
     T nan00;
     std::memcpy(&nan00, &nan00_bits, sizeof nan00);
     const V fixed_nan = F::set1(nan00);
     bool zero_seen = false;
-    auto step = [&](V dv, V xv) {
-        V q = F::div(xv, dv);
-        if (!F::any(F::nonfinite(q))) return q;
+    auto fix = [&](V dv, V xv, V q) {
         const M dz = F::eqz(dv);
-        if (F::any(dz)) {
-            zero_seen = true;
-            const M special = F::m_and(dz, F::ord(xv));
-            const V fix = F::select(F::eqz(xv), fixed_nan, F::signed_inf(xv));
-            q = F::select(special, fix, q);
-        }
-        return q;
+        if (!F::any(dz)) return q;
+        zero_seen = true;
+        const M special = F::m_and(dz, F::ord(xv));
+        return F::select(special, F::select(F::eqz(xv), fixed_nan, F::signed_inf(xv)), q);
     };
-    drive<F::L, sizeof(V)>(
-        dst, len, [&](idx i) { F::storeu(dst + i, step(F::loadu(d + i), F::loadu(x + i))); },
-        [&](idx i, idx n) { F::store_part(dst + i, n, step(F::load_part(d + i, n, T(1)), F::load_part(x + i, n, T(1)))); });
+    auto one = [&](V dv, V xv) {
+        const V q = F::div(xv, dv);
+        return F::any(F::nonfinite(q)) ? fix(dv, xv, q) : q;
+    };
+    drive<4 * L, sizeof(V)>(
+        dst, len,
+        [&](idx i) {
+            V dv[4], xv[4], q[4];
+            for (int k = 0; k < 4; ++k) {
+                dv[k] = F::loadu(d + i + k * L);
+                xv[k] = F::loadu(x + i + k * L);
+                q[k] = F::div(xv[k], dv[k]);
+            }
+            const M bad = F::m_or(F::m_or(F::nonfinite(q[0]), F::nonfinite(q[1])),
+                                  F::m_or(F::nonfinite(q[2]), F::nonfinite(q[3])));
+            if (F::any(bad))
+                for (int k = 0; k < 4; ++k) q[k] = fix(dv[k], xv[k], q[k]);
+            for (int k = 0; k < 4; ++k) F::storeu(dst + i + k * L, q[k]);
+        },
+        [&](idx i, idx n) {
+            for (; n >= L; i += L, n -= L) F::storeu(dst + i, one(F::loadu(d + i), F::loadu(x + i)));
+            if (n > 0) F::store_part(dst + i, n, one(F::load_part(d + i, n, T(1)), F::load_part(x + i, n, T(1))));
+        });
     return zero_seen;
 }
 

@@ -90,16 +90,18 @@ enum class Norm { None, A, B };
 template <class T>
 VekStatus auto_corr_t(const T* src, int n, T* dst, int dstLen, Norm norm) {
     const int m = std::min(n, dstLen);
-    std::fill(dst + m, dst + dstLen, T(0));
+    using R = real_t<T>;
+    // Every allocation comes before the first write to dst, so a failing
+    // one leaves the destination untouched.
+    WorkBuffer div;
+    if (norm == Norm::B && !div.acquire(sizeof(R) * std::size_t(m))) return vekStsMemAllocErr;
     if (m >= auto_fft_from<T>()) VEKS_CHECK(auto_corr_fft(src, n, dst, m));
     else VEKS_CHECK(corr_any(src, n, src, n, dst, 0, m, false));
-    using R = real_t<T>;
+    std::fill(dst + m, dst + dstLen, T(0));
     if (norm == Norm::A) {
         const R r = R(1) / R(n);
         for (int i = 0; i < m; ++i) dst[i] = r * dst[i];
     } else if (norm == Norm::B) {
-        WorkBuffer div(sizeof(R) * std::size_t(m));
-        if (!div) return vekStsMemAllocErr;
         R* d = div.as<R>();
         for (int i = 0; i < m; ++i) d[i] = R(n - i);
         for (int i = 0; i < m; ++i) {

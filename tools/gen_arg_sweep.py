@@ -69,7 +69,7 @@ OPTIONAL = [
     (r"veks(Max|Min)(Abs)?Indx_", r"pIndx"),
     # A delay line left out at Init/InitAlloc or SetDlyLine reads as zeros;
     # so do LMS taps left out at InitAlloc.
-    (r"Init|SetDlyLine", r"pDlyLine|pDlyLow|pDlyHigh"),
+    (r"Init|veks(FIR|IIR|FIRLMS)\w*SetDlyLine", r"pDlyLine"),
     (r"veksFIRLMS\w*InitAlloc", r"pTaps"),
     # The init scratch of a transform Init may be null when it needs none.
     (r"Init", r"pSpecBuffer"),
@@ -98,8 +98,11 @@ WRITES_FIRST = [
 ]
 
 # Pointers whose target is itself a checked parameter (a phase, a relative
-# frequency, a delay index) point at zeros, a valid value for each.
-ZERO_TARGETS = r"pPhase|rFreq|rFreqQ15|pDlyLineIndex"
+# frequency, a delay index, the scale taps of the 16-bit stateless IIR
+# forms) point at zeros, a valid value for each; tap positions point at
+# 0, 1, 2, ...
+ZERO_TARGETS = [(r".", r"pPhase|rFreq|rFreqQ15|pDlyLineIndex"), (r"veksIIR(One)?_(BiQuad)?Direct_16s", r"pTaps")]
+POSITIONS = r"\w*Pos"
 
 # InitAlloc functions that set *ppState to null when an allocation fails.
 NULLS_OUTPUT = r"veksWT(Fwd|Inv)InitAlloc"
@@ -118,14 +121,25 @@ LENGTH_STATUS = [
     (r"veksSumWindow", r"maskSize", -33, -33),          # window length
     (r"veksSumWindow", r"len", 0, 0),                   # an empty window sum is no error
     (r"veksIIR\w*_I?PS?fs$|veksIIR\w*_I?P$", r"nChannels", -53, -53),
-    # The 16-bit stateless IIR forms test the scale tap before the length;
-    # the sweep's pattern taps hold a negative one.
-    (r"veksIIR_(BiQuad)?Direct_16s", r"len", -13, -13),
 ]
 
 # Objects made for a function other than by the first InitAlloc of their
 # type: (function pattern, object type) -> creator function.
 CREATOR_FOR = {}
+
+# The allocation sweep also runs every function that takes an object with
+# larger objects (and longer blocks), and the functions below with longer
+# inputs: the sizes where FFT paths and work buffers start.
+BIG_OBJECTS = {"order": 8, "len": 1000, "tapsLen": 128}
+ALLOC_EXTRA = [
+    (r"^veksConv(Biased)?_", {"src1Len": 700, "src2Len": 300}),
+    (r"^veksCrossCorr", {"src1Len": 700, "src2Len": 700, "dstLen": 700}),
+    (r"^veksAutoCorr", {"srcLen": 1000, "dstLen": 1000}),
+    (r"^veksFIR\w*_Direct", {"numIters": 1024, "tapsLen": 128}),
+    (r"^veksFilterMedian", {"len": 1024, "maskSize": 101}),
+    (r"^veksFIRGen", {"tapsLen": 33}),
+    (r".", {"numIters": 1024, "len": 1024}),
+]
 
 ZERO_BASE = 20  # buffers 0..19 hold the pattern, 20..23 zeros
 
@@ -148,8 +162,10 @@ def base_of(t):
     return t.replace("const", "").replace("*", "").strip()
 
 
-def scalar(t, n):
+def scalar(t, n, over={}):
     b = base_of(t)
+    if n in over:
+        return f"({b}){over[n]}"
     if b in FLOATS:
         return f"({b}){FLOAT_VALUES.get(n, 0.25)}"
     if b in INTS or set(b.split()) <= {"unsigned", "signed", "int", "short", "long", "char"}:
@@ -190,13 +206,13 @@ for name, ps in funcs:
         frees.setdefault(base_of(ps[0][0]), name)
 
 
-def creator_args(fn, ps):
+def creator_args(fn, ps, over):
     """Arguments that build a live object: unit taps, increasing tap
     positions, zero delay lines, memory from the object arena."""
     args = []
     for t, n in ps:
         if "*" not in t:
-            args.append(scalar(t, n))
+            args.append(scalar(t, n, over))
         elif t.count("*") == 2:
             args.append("&obj")
         elif re.search(r"Pos$", n):
@@ -210,21 +226,23 @@ def creator_args(fn, ps):
     return ", ".join(args)
 
 
-def classify(fn, ps):
+def classify(fn, ps, over={}, variant=""):
     """The valid argument list: (expression, kind, buffer index) per parameter."""
     out, buf, zero, tbl = [], 0, 0, 0
     for t, n in ps:
         b = base_of(t)
         if "*" not in t:
-            out.append((scalar(t, n), "scalar", None))
+            out.append((scalar(t, n, over), "scalar", None))
         elif b in OBJECT_TYPES and t.count("*") == 1:
-            out.append((f"({t})vt_obj_{b}()", "object", None))
+            out.append((f"({t})vt_obj_{b}{variant}()", "object", None))
         elif b in OBJECT_TYPES and "Init" not in fn:  # per-channel states
-            out.append((f"({t})vt_objs_{b}()", "object", None))
+            out.append((f"({t})vt_objs_{b}{variant}()", "object", None))
         elif t.count("*") == 2 and b not in OBJECT_TYPES and n != "ppTaps":
             out.append((f"({t})vt_table({tbl})", "table", tbl))
             tbl += 1
-        elif re.fullmatch(ZERO_TARGETS, n):
+        elif re.fullmatch(POSITIONS, n) and "const" in t:
+            out.append((f"({t})vt_iota()", "scalar", None))
+        elif lookup(ZERO_TARGETS, fn, n):
             out.append((f"({t})vt_buf(kZeroBuffer + {zero})", "buffer", ZERO_BASE + zero))
             zero += 1
         else:
@@ -249,15 +267,46 @@ def release_of(fn, ps):
     return None
 
 
+def note_objects(cl, ps, variant):
+    for (e, kind, _), (t, n) in zip(cl, ps):
+        if kind == "object":
+            used_objects.add((base_of(t), variant))
+            if "**" in t.replace(" ", ""):
+                used_arrays.add((base_of(t), variant))
+
+
+def extra_valid_rows(fn, ps):
+    """Valid calls past the size thresholds where a call starts to allocate
+    (FFT paths of filters and correlations, transforms with work buffers)."""
+    rows = []
+    over = {}
+    for fpat, o in ALLOC_EXTRA:
+        if re.search(fpat, fn):
+            over = o
+            break
+    has_object = any(base_of(t) in OBJECT_TYPES and "Init" not in fn for t, _ in ps)
+    if not over and not has_object:
+        return rows
+    variant = "_big" if has_object else ""
+    cl = classify(fn, ps, over, variant)
+    note_objects(cl, ps, variant)
+    bm, tm = masks(cl)
+    base = [e for e, _, _ in cl]
+    rows.append((fn, "large", bm, tm, ", ".join(base), release_of(fn, ps)))
+    for i, ((e, kind, k), (t, n)) in enumerate(zip(cl, ps)):
+        if "*" in t and lookup(OPTIONAL, fn, n) and "Free" not in fn:
+            args = base[:]
+            args[i] = f"({t})nullptr"
+            b = bm & ~(1 << k) if kind == "buffer" else bm
+            rows.append((fn, f"large, {n} = null", b, tm, ", ".join(args), release_of(fn, ps)))
+    return rows
+
+
 null_rows, len_rows, valid_rows = [], [], []
 used_objects, used_arrays = set(), set()
 for fn, ps in funcs:
     cl = classify(fn, ps)
-    for (e, kind, _), (t, n) in zip(cl, ps):
-        if kind == "object":
-            used_objects.add(base_of(t))
-            if "**" in t.replace(" ", ""):
-                used_arrays.add(base_of(t))
+    note_objects(cl, ps, "")
     bm, tm = masks(cl)
     base = [e for e, _, _ in cl]
     checked = not re.search(NO_CHECKS, fn)
@@ -284,34 +333,37 @@ for fn, ps in funcs:
                 len_rows.append((fn, f"{n} = {v}", status, bm, tm, ", ".join(args)))
     if "Free" not in fn:
         valid_rows.append((fn, "valid", bm, tm, ", ".join(base), release_of(fn, ps)))
+        valid_rows += extra_valid_rows(fn, ps)
 
 with open(out, "w") as f:
     f.write("// Generated from the public header by tools/gen_arg_sweep.py.\n")
     f.write('#include "arg_sweep.h"\n\n')
     f.write("namespace {\n")
-    for ob in sorted(used_objects):
+    for ob, variant in sorted(used_objects):
+        name = f"vt_obj_{ob}{variant}"
         if ob not in creators:
             f.write(f"// {ob}: no creator in the header; its calls see a pattern buffer.\n")
-            f.write(f"{ob}* vt_obj_{ob}() {{ return ({ob}*)vt_buf(15); }}\n")
+            f.write(f"{ob}* {name}() {{ return ({ob}*)vt_buf(15); }}\n")
             continue
         cf, cps = creators[ob]
         free = frees.get(ob)
         drop = f"[](void* p) {{ {free}(({ob}*)p); }}" if free and "InitAlloc" in cf else "nullptr"
-        f.write(f"{ob}* vt_obj_{ob}() {{\n"
+        args = creator_args(cf, cps, BIG_OBJECTS if variant else {})
+        f.write(f"{ob}* {name}() {{\n"
                 f"    static {ob}* obj = [] {{ {ob}* obj = nullptr;\n"
-                f"        const VekStatus s = {cf}({creator_args(cf, cps)});\n"
-                f"        vt_made(s, \"{ob}\", obj, {drop});\n"
+                f"        const VekStatus s = {cf}({args});\n"
+                f"        vt_made(s, \"{ob}{variant}\", obj, {drop});\n"
                 f"        return obj; }}();\n"
                 f"    return obj;\n}}\n")
-    for ob in sorted(used_arrays):
-        f.write(f"{ob}** vt_objs_{ob}() {{\n"
+    for ob, variant in sorted(used_arrays):
+        f.write(f"{ob}** vt_objs_{ob}{variant}() {{\n"
                 f"    static {ob}* all[16];\n"
-                f"    for ({ob}*& p : all) p = vt_obj_{ob}();\n"
+                f"    for ({ob}*& p : all) p = vt_obj_{ob}{variant}();\n"
                 f"    return all;\n}}\n")
     f.write("}  // namespace\n\n")
     f.write("void vt_make_objects() {\n")
-    for ob in sorted(used_objects):
-        f.write(f"    vt_obj_{ob}();\n")
+    for ob, variant in sorted(used_objects):
+        f.write(f"    vt_obj_{ob}{variant}();\n")
     f.write("}\n\n")
 
     def table(name, rows):

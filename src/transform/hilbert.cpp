@@ -67,13 +67,15 @@ VekStatus analytic(const HilbertSpec& s, const float* x, Vek32fc* dst) {
         for (int i = 0; i < n; ++i) dst[i] = {x[i], 0.0f};
         return vekStsNoErr;
     }
+    // Both work buffers before the first write to dst, so that a failing
+    // allocation leaves the destination untouched.
     fft::CallBuffer rbuf, cbuf;
     VEKS_CHECK(rbuf.settle(s.real_dft->work_size, nullptr));
+    VEKS_CHECK(cbuf.settle(s.complex_dft->work_size, nullptr));
     VEKS_CHECK(dft::real_forward<float>(*s.real_dft, x, &dst[0].re, dft::Packed::CCS, rbuf.as<Vek8u>()));
     const int k_last = n % 2 == 0 ? n / 2 - 1 : (n - 1) / 2;
     for (int k = 1; k <= k_last; ++k) dst[k].re *= 2.0f, dst[k].im *= 2.0f;
     for (int k = n / 2 + 1; k < n; ++k) dst[k] = {0.0f, 0.0f};
-    VEKS_CHECK(cbuf.settle(s.complex_dft->work_size, nullptr));
     auto* c = reinterpret_cast<dft::Cx<float>*>(dst);
     return dft::complex_transform<float>(*s.complex_dft, c, c, true, cbuf.as<Vek8u>());
 }

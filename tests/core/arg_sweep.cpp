@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -129,7 +131,7 @@ TEST_F(Sweep, ZeroAndNegativeLengthsAreRefusedAndWriteNothing) {
 
 // Every call that allocates, with the 1st, 2nd, ... allocation failing.
 TEST_F(Sweep, AllocationFailureGivesMemAllocErrLeaksNothingWritesNothing) {
-    int covered = 0, attempts = 0;
+    int covered = 0, attempts = 0, refused = 0;
     std::vector<std::string> names;
     for (int i = 0; i < kValidCallsCount; ++i) {
         const ValidCall& v = kValidCalls[i];
@@ -139,6 +141,10 @@ TEST_F(Sweep, AllocationFailureGivesMemAllocErrLeaksNothingWritesNothing) {
         const std::int64_t made = vekcoreAllocCalls() - before;
         if (ok >= 0 && v.release) v.release();
         untouched(v.buffers, v.tables);
+        if (ok < 0) {
+            ++refused;
+            if (std::getenv("VEKS_SWEEP_LIST")) std::printf("  refused %s: %d\n", label(v.function, v.what).c_str(), ok);
+        }
         if (ok < 0 || made == 0) continue;
         EXPECT_EQ(vekcoreLiveBlocks(), live) << label(v.function, v.what) << " leaked on success";
         ++covered;
@@ -160,7 +166,13 @@ TEST_F(Sweep, AllocationFailureGivesMemAllocErrLeaksNothingWritesNothing) {
             EXPECT_EQ(vekcoreLiveBlocks(), live) << label(v.function, v.what) << ": allocation " << n << " leaked";
         }
     }
-    std::printf("allocation sweep: %d allocating calls, %d failing attempts\n", covered, attempts);
+    std::set<std::string> functions;
+    for (const std::string& n : names) functions.insert(n.substr(0, n.find(' ')));
+    std::printf("allocation sweep: %d allocating calls of %zu functions, %d failing attempts "
+                "(%d of %d generic calls refused their arguments)\n",
+                covered, functions.size(), attempts, refused, kValidCallsCount);
+    if (std::getenv("VEKS_SWEEP_LIST"))
+        for (const std::string& n : names) std::printf("  %s\n", n.c_str());
     EXPECT_GT(covered, 0);
 }
 

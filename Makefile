@@ -7,7 +7,7 @@ JOBS   ?= $(shell nproc)
 CMAKE  ?= cmake
 CONFIG  = $(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all demo test bench bench-report fuzz sanitize install package clean
+.PHONY: all demo test bench bench-report fuzz sanitize tsan install package clean
 
 all: demo
 
@@ -54,6 +54,24 @@ sanitize:
 	cd $(BUILD)-san && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:allocator_may_return_null=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The multithreaded tests under ThreadSanitizer: specifications shared by
+# several std::threads, and the parallel families at 1, 2 and 4 threads.
+# Built with clang and LLVM's OpenMP runtime, whose Archer tool tells
+# ThreadSanitizer about OpenMP barriers (GCC's libgomp is not instrumented
+# and would give false reports).
+TSAN_TESTS  = transform_shared_spec_test transform_fft_complex_test core_frame_test stats_sort_test \
+              vector_magnitude_test vector_threshold_test vector_div_test filter_conv_test filter_fir_test \
+              filter_fir_mr_test
+TSAN_FILTER = *Thread*:*Parallel*:*Shared*
+tsan:
+	$(CMAKE) -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKS_TSAN=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	$(CMAKE) --build $(BUILD)-tsan -j $(JOBS) --target $(TSAN_TESTS)
+	for t in $(TSAN_TESTS); do \
+	  TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
+	    $(BUILD)-tsan/tests/$$t --gtest_filter='$(TSAN_FILTER)' || exit 1; \
+	done
+
 install:
 	$(CONFIG) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
@@ -68,4 +86,4 @@ package:
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-san $(BUILD)-tsan $(BUILD)-fuzz

@@ -130,6 +130,13 @@ struct Packet<std::int64_t> : IntPacketBase<std::int64_t> {
     static V sub(V a, V b) { return _mm_sub_epi64(a, b); }
 };
 
+// Two floats (one complex value) into the low half of a register, upper
+// half zero. Float pairs are only 4-byte aligned, so this goes through an
+// unaligned 64-bit integer load rather than a double load.
+inline __m128 load_float_pair(const float* p) {
+    return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
+}
+
 // Elements to peel so that `p` reaches a 16-byte boundary, or 0 when `p` is
 // not element-aligned and can never reach one (then blocks use unaligned
 // stores throughout, which is equally correct).

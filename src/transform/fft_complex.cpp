@@ -139,9 +139,9 @@ void first_stage_to_split(const float* src, const Split<float>& w, int order, co
         const float* p3 = src + 2 * rev[g + 3];
         __m128 yr[4], yi[4];
         for (int j = 0; j < 4; ++j) {
-            const __m128 lo = _mm_loadh_pi(_mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p0 + off[j]))),
+            const __m128 lo = _mm_loadh_pi(simd::load_float_pair(p0 + off[j]),
                                            reinterpret_cast<const __m64*>(p1 + off[j]));
-            const __m128 hi = _mm_loadh_pi(_mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p2 + off[j]))),
+            const __m128 hi = _mm_loadh_pi(simd::load_float_pair(p2 + off[j]),
                                            reinterpret_cast<const __m64*>(p3 + off[j]));
             yr[j] = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0));
             yi[j] = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1));

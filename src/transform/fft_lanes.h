@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+#include "core/simd.h"
+
 namespace veks {
 namespace fft {
 
@@ -60,8 +62,8 @@ struct Lanes<float, Inter> {
     }
     // Twiddles of lanes k, k+1 from separate real and imaginary arrays.
     static TW tw(const float* wr, const float* wi) {
-        const __m128 r = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(wr)));
-        const __m128 i = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(wi)));
+        const __m128 r = simd::load_float_pair(wr);
+        const __m128 i = simd::load_float_pair(wi);
         return {_mm_unpacklo_ps(r, r), _mm_unpacklo_ps(i, i)};
     }
     // a * w (forward) or a * conj(w) (inverse).

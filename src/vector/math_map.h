@@ -38,7 +38,7 @@ void map_32f64f(const float* src, double* dst, int len) {
     simd::sweep<2>(
         dst, len, [&](std::ptrdiff_t i) { map_scalar<K>(src, dst, i); },
         [&](std::ptrdiff_t i) {
-            const __m128 v = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(src + i)));
+            const __m128 v = simd::load_float_pair(src + i);
             _mm_storeu_pd(dst + i, K::template eval<SseLanes>(_mm_cvtps_pd(v)));
         });
 }
@@ -67,7 +67,7 @@ inline int first_kind(int a, int b) {
 template <class S>
 inline __m128d load2(const S* p) {
     if constexpr (sizeof(S) == 4)
-        return _mm_cvtps_pd(_mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p))));
+        return _mm_cvtps_pd(simd::load_float_pair(p));
     else
         return _mm_loadu_pd(p);
 }

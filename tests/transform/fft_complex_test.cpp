@@ -337,10 +337,13 @@ TEST(ComplexFFT, BadArgumentsWriteNothing) {
     EXPECT_EQ(veksFFTFwd_CToC_32f(r, r, r, r, reinterpret_cast<VekFFTSpec_C_32f*>(spec), nullptr), vekStsContextMatchErr);
     EXPECT_EQ(veksFFTFwd_CToC_32f(r, nullptr, r, r, split, nullptr), vekStsNullPtrErr);
     EXPECT_TRUE(y.untouched());
-    // A released specification is refused.
-    veksFFTFree_C_32fc(spec);
-    EXPECT_EQ(veksFFTFwd_CToC_32fc(x.data(), y.data(), spec, nullptr), vekStsContextMatchErr);
+    // A block that holds no specification (zero-filled) is refused.
+    alignas(64) Vek8u blank[512] = {};
+    EXPECT_EQ(veksFFTFwd_CToC_32fc(x.data(), y.data(), reinterpret_cast<VekFFTSpec_C_32fc*>(blank), nullptr),
+              vekStsContextMatchErr);
+    EXPECT_EQ(veksFFTFree_C_32fc(reinterpret_cast<VekFFTSpec_C_32fc*>(blank)), vekStsContextMatchErr);
     EXPECT_TRUE(y.untouched());
+    veksFFTFree_C_32fc(spec);
     veksFFTFree_C_32f(split);
     veksFFTFree_C_64fc(spec64);
 }

@@ -35,7 +35,8 @@ template <class D, class X, class T>
 void check_div(const char* name, VekStatus (*fn)(const D*, const X*, T*, int, int), VekStatus (*fnI)(const D*, T*, int, int),
                int lo, int hi, int round = -1, VekStatus (*fr)(const D*, const X*, T*, int, int, int) = nullptr) {
     for (int len : {1, 7, 16, 33, 100}) {
-        auto d = ref::data<D>(len, len), x = ref::data<X>(len, len + 1);
+        auto d = ref::data<D>(len, len);
+        auto x = ref::data<X>(len, len + 1);
         for (int i = 0; i < len; i += 9) d[i] = 0;
         for (int sf = lo - 3; sf <= hi + 3; ++sf) {
             for (int mode = 0; mode < 3; ++mode) {

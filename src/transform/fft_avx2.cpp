@@ -6,12 +6,8 @@
 
 #include "core/cpu.h"
 
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2,fma"))), apply_to = function)
-#else
 #pragma GCC push_options
 #pragma GCC target("avx2,fma")
-#endif
 #include <immintrin.h>
 
 #include "fft_radix.h"
@@ -121,11 +117,7 @@ void avx2_radix4_stage(float* re, float* im, ptrdiff_t n, ptrdiff_t M, const flo
 
 }  // namespace fft
 }  // namespace veks
-#if defined(__clang__)
-#pragma clang attribute pop
-#else
 #pragma GCC pop_options
-#endif
 
 namespace veks {
 namespace fft {

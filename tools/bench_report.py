@@ -160,8 +160,12 @@ def load(json_dir):
     for f in sorted(os.listdir(json_dir)):
         if not f.endswith('.json'):
             continue
-        with open(os.path.join(json_dir, f)) as fh:
-            data = json.load(fh)
+        try:
+            with open(os.path.join(json_dir, f)) as fh:
+                data = json.load(fh)
+        except (OSError, ValueError):
+            print(f'bench-report: skipping unreadable {f}', file=sys.stderr)
+            continue
         cases = []
         for b in data.get('benchmarks', []):
             if b.get('run_type', 'iteration') != 'iteration' or b.get('error_occurred'):

@@ -68,23 +68,15 @@ void small_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
 // block and tail give the same bits.
 template <class T, bool wide> struct Pairs;
 
-template <>
-struct Pairs<float, false> {
-    using V = float;
+// One pair at a time: the scalar tail of either precision.
+template <class T>
+struct Pairs<T, false> {
+    using V = T;
     static constexpr int lanes = 1;
-    static void load(const float* p, float& re, float& im) { re = p[0], im = p[1]; }
-    static void load_rev(const float* p, float& re, float& im) { re = p[0], im = p[1]; }
-    static void store(float* p, float re, float im) { p[0] = re, p[1] = im; }
-    static void store_rev(float* p, float re, float im) { p[0] = re, p[1] = im; }
-};
-template <>
-struct Pairs<double, false> {
-    using V = double;
-    static constexpr int lanes = 1;
-    static void load(const double* p, double& re, double& im) { re = p[0], im = p[1]; }
-    static void load_rev(const double* p, double& re, double& im) { re = p[0], im = p[1]; }
-    static void store(double* p, double re, double im) { p[0] = re, p[1] = im; }
-    static void store_rev(double* p, double re, double im) { p[0] = re, p[1] = im; }
+    static void load(const T* p, T& re, T& im) { re = p[0], im = p[1]; }
+    static void load_rev(const T* p, T& re, T& im) { re = p[0], im = p[1]; }
+    static void store(T* p, T re, T im) { p[0] = re, p[1] = im; }
+    static void store_rev(T* p, T re, T im) { p[0] = re, p[1] = im; }
 };
 
 // Four single-precision pairs; the reversed forms take the address of the

@@ -8,6 +8,7 @@
 
 #include "fft_builtin.h"
 #include "fft_engine.h"
+#include "fft_real_small.h"
 
 namespace veks {
 namespace fft {
@@ -29,37 +30,6 @@ template const float* builtin_real_table<float>(int, bool);
 template const double* builtin_real_table<double>(int, bool);
 
 namespace {
-
-// The smallest lengths run as a complex transform of length N on the real
-// data: for them the split step would cost more accuracy than time saved.
-template <class T>
-void small_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale) {
-    const int n = 1 << plan.order;
-    T buf[2 * 64];
-    for (int i = 0; i < n; ++i) buf[2 * i] = src[i], buf[2 * i + 1] = T(0);
-    cfft(builtin_complex_plan<T>(plan.order), buf, buf, false, scale);
-    dst[0] = buf[0];
-    if (n == 1) return;
-    dst[1] = buf[n];
-    for (int i = 2; i < n; ++i) dst[i] = buf[i];
-}
-
-template <class T>
-void small_from_perm(const RealPlan<T>& plan, T* data, const T* scale) {
-    const int n = 1 << plan.order;
-    T buf[2 * 64];
-    buf[0] = data[0], buf[1] = T(0);
-    if (n > 1) {
-        buf[n] = data[1], buf[n + 1] = T(0);
-        for (int k = 1; 2 * k < n; ++k) {
-            buf[2 * k] = buf[2 * (n - k)] = data[2 * k];
-            buf[2 * k + 1] = data[2 * k + 1];
-            buf[2 * (n - k) + 1] = -data[2 * k + 1];
-        }
-    }
-    cfft(builtin_complex_plan<T>(plan.order), buf, buf, true, scale);
-    for (int i = 0; i < n; ++i) data[i] = buf[2 * i];
-}
 
 // The recombination of the pairs (k, M - k) runs on vectors of consecutive
 // k: `Pairs<T, wide>` loads the values at k, k+1, ... split into real and
@@ -180,7 +150,7 @@ void split_all(T* d, const T* tw, std::ptrdiff_t m) {
 
 template <class T>
 void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale, T* work) {
-    if (plan.small) return small_to_perm(plan, src, dst, scale);
+    if (plan.small) return small_real_forward(plan.order, src, dst, Packed::Perm, scale);
     const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
     cfft(plan.half, src, dst, false, scale, work);
     const T a = dst[0], b = dst[1];
@@ -192,7 +162,7 @@ void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale,
 
 template <class T>
 void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale, T* work) {
-    if (plan.small) return small_from_perm(plan, data, scale);
+    if (plan.small) return small_real_inverse(plan.order, data, data, Packed::Perm, scale);
     const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
     const T r0 = data[0], rh = data[1];
     data[0] = r0 + rh;

@@ -1,6 +1,7 @@
 // Exported real FFTs of the floating kinds into and out of the CCS, Pack
 // and Perm layouts, one line per layout, direction and type.
 #include "fft_call.h"
+#include "fft_real_small.h"
 #include "fft_spec.h"
 
 using namespace veks;
@@ -19,6 +20,10 @@ VekStatus forward(Packed to, const void* spec, std::uint32_t id, const T* src, T
     CallBuffer work;
     VEKS_CHECK(prepare(spec, id, src, dst, buf, work));
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
+    if (s.order <= kSmallRealUpTo) {
+        small_real_forward(s.order, src, dst, to, direction_scale(s, false));
+        return vekStsNoErr;
+    }
     rfft_to_perm(real_plan(s), src, dst, direction_scale(s, false), work.as<T>());
     perm_to(to, dst, 1 << s.order);
     return vekStsNoErr;
@@ -29,6 +34,10 @@ VekStatus inverse(Packed from, const void* spec, std::uint32_t id, const T* src,
     CallBuffer work;
     VEKS_CHECK(prepare(spec, id, src, dst, buf, work));
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
+    if (s.order <= kSmallRealUpTo) {
+        small_real_inverse(s.order, src, dst, from, direction_scale(s, true));
+        return vekStsNoErr;
+    }
     to_perm(from, src, dst, 1 << s.order);
     rfft_from_perm(real_plan(s), dst, direction_scale(s, true), work.as<T>());
     return vekStsNoErr;

@@ -261,7 +261,8 @@ void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, c
     WorkBuffer own;
     if (!work && own.acquire(bytes, 32)) work = own.as<T>();
     if (work)
-        wide_cfft(plan.order, plan.twiddle, src, dst, work, inverse, scale);
+        (plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>)(plan.order, plan.twiddle, src, dst, work,
+                                                                          inverse, scale);
     else
         wide_fallback(plan, src, dst, inverse, scale);
 }
@@ -294,7 +295,7 @@ void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T*
 }
 
 template <class T>
-ComplexPlan<T> builtin_complex_plan(int order, bool wide) {
+ComplexPlan<T> builtin_complex_plan(int order, int wide) {
     static constexpr const std::int32_t* rev[6] = {nullptr, nullptr, kBitRev_2, kBitRev_3, kBitRev_4, kBitRev_5};
     ComplexPlan<T> p;
     if (order < 0 || order > 5) return p;
@@ -310,13 +311,13 @@ ComplexPlan<T> builtin_complex_plan(int order, bool wide) {
             p.twiddle = order == 4 ? kWide32f_4 : kWide32f_5;
         else
             p.twiddle = order == 4 ? kWide64f_4 : kWide64f_5;
-        p.wide = true;
+        p.wide = wide;
     }
     return p;
 }
 
-template ComplexPlan<float> builtin_complex_plan<float>(int, bool);
-template ComplexPlan<double> builtin_complex_plan<double>(int, bool);
+template ComplexPlan<float> builtin_complex_plan<float>(int, int);
+template ComplexPlan<double> builtin_complex_plan<double>(int, int);
 template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*, float*);
 template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*, double*);
 template void cfft_split<float>(const ComplexPlan<float>&, const float*, const float*, float*, float*, bool,

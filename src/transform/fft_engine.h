@@ -23,7 +23,7 @@ struct ComplexPlan {
     const std::int32_t* bitrev = nullptr;  // rev_{order-2}(g) for the N/4 groups
     const T* twiddle = nullptr;            // stage tables (float) or records (double)
     int tw_order = 0;                      // double: the order the records were built for
-    bool wide = false;                     // wide-layout twiddles for the self-sorting path
+    int wide = 0;                          // self-sorting kernels (kWide* level) on wide-layout twiddles
 };
 
 // A real transform of length 2^order: the half-length complex plan plus the
@@ -40,9 +40,10 @@ struct RealPlan {
 
 // Plans of the orders that need no specification tables (complex order <= 5,
 // `order` outside that range gives an empty plan); `wide` asks for the
-// self-sorting path's tables at orders 4 and 5.
+// self-sorting path's tables at orders 4 and 5, for the kernels of that
+// level (kWide*).
 template <class T>
-ComplexPlan<T> builtin_complex_plan(int order, bool wide = false);
+ComplexPlan<T> builtin_complex_plan(int order, int wide = 0);
 template <class T>
 const T* builtin_real_table(int order, bool ccs);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/check.h"
+#include "core/cpu.h"
 #include "fft_avx2.h"
 #include "fft_tables.h"
 #include "fft_wide.h"
@@ -27,6 +28,12 @@ struct Cursor {
 }  // namespace
 
 template <class T>
+int wide_level(int order) {
+    if (!wide_order<T>(order) || !avx2_usable()) return kWideNone;
+    return cpu_info().avx512 ? kWideAvx512 : kWideAvx2;
+}
+
+template <class T>
 VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
                           Vek8u* spec_mem, Vek8u* init_mem, bool split_data) {
     VEKS_CHECK(check_ptrs(pp));
@@ -45,7 +52,7 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
     // Interleaved data of the wide orders take the self-sorting path where
     // the processor has it; split data keep the bit-reversed tables.
     const int c = dom == Domain::Complex ? order : order - 1;
-    s->wide = avx2_usable() && !split_data && wide_order<T>(c);
+    s->wide = split_data ? kWideNone : wide_level<T>(c);
     if (order > fixed_upto<T>(dom)) {
         if (order > 10 && !init_mem) return vekStsNullPtrErr;
         const SineBase<T> base = make_base<T>(order, align32(reinterpret_cast<T*>(init_mem)));
@@ -133,7 +140,7 @@ VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size) {
 template <class T>
 ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
     if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
-    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide != 0};
+    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide};
 }
 
 template <class T>
@@ -141,7 +148,7 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     RealPlan<T> p;
     p.order = s.order;
     const int c = s.order > 0 ? s.order - 1 : 0;
-    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide != 0}
+    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide}
                        : builtin_complex_plan<T>(c, s.wide);
     p.real_tw = s.real_tw ? s.real_tw : builtin_real_table<T>(s.order, false);
     p.ccs_tw = s.ccs_tw ? s.ccs_tw : builtin_real_table<T>(s.order, true);
@@ -154,6 +161,7 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     template VekStatus init_alloc_float_spec<T>(std::uint32_t, Domain, void**, int, int, int, bool);  \
     template VekStatus free_float_spec<T>(std::uint32_t, void*);                                      \
     template VekStatus float_buf_size<T>(std::uint32_t, const void*, int*);                           \
+    template int wide_level<T>(int);                                                                  \
     template ComplexPlan<T> complex_plan<T>(const FloatSpec<T>&);                                     \
     template RealPlan<T> real_plan<T>(const FloatSpec<T>&);
 VEKS_FFT_SPEC_INSTANTIATE(float)

@@ -34,7 +34,7 @@ struct FloatSpec {
     std::int32_t tw_order;
     const T* real_tw;
     const T* ccs_tw;
-    std::int32_t wide;       // tables laid out for the self-sorting path
+    std::int32_t wide;       // self-sorting kernels (kWide* level), 0: bit-reversed tables
 };
 
 constexpr std::size_t kFloatHeaderBytes = 136;

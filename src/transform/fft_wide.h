@@ -50,8 +50,18 @@ inline std::int64_t wide_index(std::int64_t k, int j, std::int64_t g) {
 // The transform of 2^order points (wide_order) from src to dst (may be
 // equal) through `scratch` (N complex values, distinct from both), scaled
 // by *scale unless scale is null.
+// wide_cfft runs on 256-bit registers, wide_cfft_avx512 on 512-bit ones;
+// both read the same table.
 template <class T>
 void wide_cfft(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
+template <class T>
+void wide_cfft_avx512(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
+
+// Which self-sorting kernels a new specification of this (complex) order
+// takes on this processor: kWideNone, kWideAvx2 or kWideAvx512.
+enum : int { kWideNone = 0, kWideAvx2 = 1, kWideAvx512 = 2 };
+template <class T>
+int wide_level(int order);
 
 }  // namespace fft
 }  // namespace veks

@@ -1,0 +1,309 @@
+// The passes of the self-sorting FFT, written once over a vector type L
+// (see fft_wide_ymm.h for the 256-bit ones): L::V holds L::W interleaved
+// complex values, with loads, stores, sums, fused multiply-adds, the
+// (re, im) swap and a transpose. Included only by kernel files compiled
+// for the matching instruction set, each of which instantiates these
+// templates privately (anonymous namespace).
+#ifndef VEKS_TRANSFORM_FFT_WIDE_KERNELS_H
+#define VEKS_TRANSFORM_FFT_WIDE_KERNELS_H
+
+#include <cstddef>
+
+#include "fft_wide.h"
+
+namespace veks {
+namespace fft {
+namespace {
+
+using std::ptrdiff_t;
+
+// A twiddle as its real and imaginary parts, each repeated over both
+// halves of every complex lane.
+template <class L>
+struct Twid {
+    typename L::V r, i;
+};
+
+// Complex arithmetic of one direction: the forward transform multiplies by
+// w and by -i, the inverse by conj(w) and by +i.
+template <class L, bool Inv>
+struct Ops {
+    using V = typename L::V;
+    static V cmul(V a, const Twid<L>& w) {
+        const V t = L::mulv(L::swap(a), w.i);
+        return Inv ? L::fmsubadd(a, w.r, t) : L::fmaddsub(a, w.r, t);
+    }
+    // a - i*b and a + i*b (forward), the other way round (inverse), from
+    // sb = swap(b); multiplying by exactly one keeps them plain sums.
+    static V minus_ib(V a, V sb) { return L::fmsubadd(L::set1(1), a, sb); }
+    static void pm_rot(V a, V sb, V& plus, V& minus) {
+        plus = Inv ? L::addsub(a, sb) : minus_ib(a, sb);
+        minus = Inv ? minus_ib(a, sb) : L::addsub(a, sb);
+    }
+};
+
+// Twiddles of W consecutive k from interleaved (re, im) pairs.
+template <class L>
+inline Twid<L> tw_vec(const typename L::T* p) {
+    return {L::wre(L::load(p)), L::wim(L::load(p))};
+}
+// One twiddle for every lane.
+template <class L>
+inline Twid<L> tw_one(const typename L::T* p) {
+    return {L::set1(p[0]), L::set1(p[1])};
+}
+
+// The radix-4 butterfly of one pass: y1..y3 still need their twiddles.
+template <class L, bool Inv>
+inline void bfly4(typename L::V a, typename L::V b, typename L::V c, typename L::V d, typename L::V& y0,
+                  typename L::V& y1, typename L::V& y2, typename L::V& y3) {
+    const auto apc = L::add(a, c), amc = L::sub(a, c), bpd = L::add(b, d), bmd = L::sub(b, d);
+    y0 = L::add(apc, bpd);
+    y2 = L::sub(apc, bpd);
+    Ops<L, Inv>::pm_rot(amc, L::swap(bmd), y1, y3);
+}
+
+// Position of the twiddles of k in the wide table (g = 2^gs values a group).
+inline ptrdiff_t tw_at(ptrdiff_t k, int gs) {
+    return 2 * (((k >> gs) * 3 << gs) + (k & ((ptrdiff_t(1) << gs) - 1)));
+}
+
+// First pass (n = N, stride 1): W consecutive p per register, twiddles
+// loaded as vectors, outputs y[4p + j] written after a transpose.
+template <class L, bool Inv>
+void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typename L::T* tw, int gs) {
+    using O = Ops<L, Inv>;
+    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
+    for (ptrdiff_t p = 0; p < m; p += L::W) {
+        typename L::V y0, y1, y2, y3;
+        bfly4<L, Inv>(L::load(x + 2 * p), L::load(x + 2 * (p + m)), L::load(x + 2 * (p + 2 * m)),
+                      L::load(x + 2 * (p + 3 * m)), y0, y1, y2, y3);
+        const typename L::T* t = tw + tw_at(p, gs);
+        y1 = O::cmul(y1, tw_vec<L>(t));
+        y2 = O::cmul(y2, tw_vec<L>(t + 2 * g));
+        y3 = O::cmul(y3, tw_vec<L>(t + 4 * g));
+        L::transpose(y0, y1, y2, y3);
+        typename L::T* o = y + 8 * p;
+        L::store(o, y0);
+        L::store(o + 2 * L::W, y1);
+        L::store(o + 4 * L::W, y2);
+        L::store(o + 6 * L::W, y3);
+    }
+}
+
+// A radix-4 pass of length n at stride s >= W: the twiddles of p
+// broadcast over the s values of q.
+template <class L, bool Inv>
+void pass4(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, const typename L::T* tw, int gs) {
+    using O = Ops<L, Inv>;
+    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
+    for (ptrdiff_t p = 0; p < m; ++p) {
+        const typename L::T* t = tw + tw_at(p * s, gs);
+        const auto w1 = tw_one<L>(t), w2 = tw_one<L>(t + 2 * g), w3 = tw_one<L>(t + 4 * g);
+        const typename L::T* xi = x + 2 * s * p;
+        typename L::T* yo = y + 2 * s * 4 * p;
+        for (ptrdiff_t q = 0; q < s; q += L::W) {
+            typename L::V y0, y1, y2, y3;
+            bfly4<L, Inv>(L::load(xi + 2 * q), L::load(xi + 2 * (q + s * m)), L::load(xi + 2 * (q + 2 * s * m)),
+                          L::load(xi + 2 * (q + 3 * s * m)), y0, y1, y2, y3);
+            L::store(yo + 2 * q, y0);
+            L::store(yo + 2 * (q + s), O::cmul(y1, w1));
+            L::store(yo + 2 * (q + 2 * s), O::cmul(y2, w2));
+            L::store(yo + 2 * (q + 3 * s), O::cmul(y3, w3));
+        }
+    }
+}
+
+// w16^e, e = 0..9, as (re, im) of exp(-2*pi*i*e/16).
+constexpr double kW16[10][2] = {
+    {1.0, 0.0},
+    {0.92387953251128675613, -0.38268343236508977173},
+    {0.70710678118654752440, -0.70710678118654752440},
+    {0.38268343236508977173, -0.92387953251128675613},
+    {0.0, -1.0},
+    {-0.38268343236508977173, -0.92387953251128675613},
+    {-0.70710678118654752440, -0.70710678118654752440},
+    {-0.92387953251128675613, -0.38268343236508977173},
+    {-1.0, 0.0},
+    {-0.92387953251128675613, 0.38268343236508977173},
+};
+
+// The forward value; the inverse passes conjugate it in their multiply.
+template <class L>
+Twid<L> w16(int e) {
+    using T = typename L::T;
+    return {L::set1(T(kW16[e][0])), L::set1(T(kW16[e][1]))};
+}
+
+// Last pass with 4 bits left: the twiddle-free DFT of 16 values at stride
+// s = N/16 as two radix-4 levels in registers, joined by the constant
+// twiddles w16^(i a); x may equal y.
+template <class L, bool Inv>
+void last_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+    using O = Ops<L, Inv>;
+    using V = typename L::V;
+    Twid<L> inner[4][4];
+    for (int i = 1; i < 4; ++i)
+        for (int a = 1; a < 4; ++a) inner[i][a] = w16<L>(i * a);
+    for (ptrdiff_t q = 0; q < s; q += L::W) {
+        V u[4][4];
+        for (int i = 0; i < 4; ++i) {
+            bfly4<L, Inv>(L::load(x + 2 * (q + i * s)), L::load(x + 2 * (q + (i + 4) * s)),
+                          L::load(x + 2 * (q + (i + 8) * s)), L::load(x + 2 * (q + (i + 12) * s)), u[i][0], u[i][1],
+                          u[i][2], u[i][3]);
+            for (int a = 1; i > 0 && a < 4; ++a) u[i][a] = O::cmul(u[i][a], inner[i][a]);
+        }
+        for (int a = 0; a < 4; ++a) {
+            V z[4];
+            bfly4<L, Inv>(u[0][a], u[1][a], u[2][a], u[3][a], z[0], z[1], z[2], z[3]);
+            for (int b = 0; b < 4; ++b) L::store(y + 2 * (q + s * (a + 4 * b)), scale ? L::mul(z[b], *scale) : z[b]);
+        }
+    }
+}
+
+// Last pass of a transform with 2 bits left: twiddle-free radix 4 at
+// stride s = N/4, x may equal y; scaled when `scale` is given.
+template <class L, bool Inv>
+void last_pass4(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+    for (ptrdiff_t q = 0; q < s; q += L::W) {
+        typename L::V y0, y1, y2, y3;
+        bfly4<L, Inv>(L::load(x + 2 * q), L::load(x + 2 * (q + s)), L::load(x + 2 * (q + 2 * s)),
+                      L::load(x + 2 * (q + 3 * s)), y0, y1, y2, y3);
+        if (scale) y0 = L::mul(y0, *scale), y1 = L::mul(y1, *scale), y2 = L::mul(y2, *scale), y3 = L::mul(y3, *scale);
+        L::store(y + 2 * q, y0);
+        L::store(y + 2 * (q + s), y1);
+        L::store(y + 2 * (q + 2 * s), y2);
+        L::store(y + 2 * (q + 3 * s), y3);
+    }
+}
+
+// Last pass with 3 bits left: twiddle-free radix 8 at stride s = N/8.
+template <class L, bool Inv>
+void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+    using O = Ops<L, Inv>;
+    using T = typename L::T;
+    const T r2 = T(0.70710678118654752440);
+    for (ptrdiff_t q = 0; q < s; q += L::W) {
+        typename L::V v[8];
+        for (int j = 0; j < 8; ++j) v[j] = L::load(x + 2 * (q + j * s));
+        const auto a0 = L::add(v[0], v[4]), a1 = L::add(v[1], v[5]), a2 = L::add(v[2], v[6]), a3 = L::add(v[3], v[7]);
+        const auto b0 = L::sub(v[0], v[4]), b1 = L::sub(v[1], v[5]), b2 = L::sub(v[2], v[6]), b3 = L::sub(v[3], v[7]);
+        // b_k * w8^k: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
+        typename L::V c1, c2, rb3, unused;
+        O::pm_rot(b1, L::swap(b1), c1, unused);
+        O::pm_rot(L::set1(0), L::swap(b2), c2, unused);
+        O::pm_rot(L::set1(0), L::swap(b3), rb3, unused);
+        c1 = L::mul(c1, r2);
+        const auto c3 = L::mul(L::sub(rb3, b3), r2);
+        typename L::V e0, e1, e2, e3, o0, o1, o2, o3;
+        bfly4<L, Inv>(a0, a1, a2, a3, e0, e1, e2, e3);
+        bfly4<L, Inv>(b0, c1, c2, c3, o0, o1, o2, o3);
+        typename L::V out[8] = {e0, o0, e1, o1, e2, o2, e3, o3};
+        for (int j = 0; j < 8; ++j) L::store(y + 2 * (q + j * s), scale ? L::mul(out[j], *scale) : out[j]);
+    }
+}
+
+// A twiddled radix-16 pass of length n at stride s >= W: the two radix-4
+// passes at strides s and 4s fused in registers, so the data make one trip
+// through memory instead of two. The first level's twiddles are those of
+// the radix-4 pass at stride s for p + r*n/16, the second level's those of
+// the pass at stride 4s for p.
+template <class L, bool Inv>
+void pass16(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, const typename L::T* tw, int gs) {
+    using O = Ops<L, Inv>;
+    using V = typename L::V;
+    const ptrdiff_t m = n / 16, g = ptrdiff_t(1) << gs;
+    for (ptrdiff_t p = 0; p < m; ++p) {
+        const typename L::T* t1[4];
+        for (int r = 0; r < 4; ++r) t1[r] = tw + tw_at(s * (p + m * r), gs);
+        const typename L::T* t2 = tw + tw_at(4 * s * p, gs);
+        const typename L::T* xi = x + 2 * s * p;
+        typename L::T* yo = y + 2 * 16 * s * p;
+        for (ptrdiff_t q = 0; q < s; q += L::W) {
+            V u[4][4];
+            for (int r = 0; r < 4; ++r) {
+                bfly4<L, Inv>(L::load(xi + 2 * (q + s * m * r)), L::load(xi + 2 * (q + s * m * (r + 4))),
+                              L::load(xi + 2 * (q + s * m * (r + 8))), L::load(xi + 2 * (q + s * m * (r + 12))),
+                              u[r][0], u[r][1], u[r][2], u[r][3]);
+                for (int j = 1; j < 4; ++j) u[r][j] = O::cmul(u[r][j], tw_one<L>(t1[r] + 2 * (j - 1) * g));
+            }
+            for (int j = 0; j < 4; ++j) {
+                V z[4];
+                bfly4<L, Inv>(u[0][j], u[1][j], u[2][j], u[3][j], z[0], z[1], z[2], z[3]);
+                typename L::T* o = yo + 2 * (q + s * j);
+                L::store(o, z[0]);
+                for (int b = 1; b < 4; ++b) L::store(o + 2 * 4 * s * b, O::cmul(z[b], tw_one<L>(t2 + 2 * (b - 1) * g)));
+            }
+        }
+    }
+}
+
+// The passes of one transform: the first radix-4 pass, twiddled radix-4
+// and (where the lanes have the registers for it) fused radix-16 passes,
+// and a twiddle-free last pass of 2, 3 or 4 bits. Passes whose stride is
+// narrower than a register of L run on the narrower lanes H.
+template <class L, class H, bool Inv>
+void run(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst, typename L::T* scratch,
+         const typename L::T* scale) {
+    using T = typename L::T;
+    const ptrdiff_t n = ptrdiff_t(1) << order;
+    int gs = 0;
+    while ((ptrdiff_t(1) << (gs + 1)) <= wide_group<T>(order)) ++gs;
+    const int rest = order - 2;
+    const int last = rest & 1 ? 3 : rest >= 4 ? 4 : 2;
+    const int fused = L::kFuse ? (rest - last) / 4 : 0;
+    const int singles = (rest - last - 4 * fused) / 2;
+    const int passes = 1 + singles + fused;  // passes with twiddles
+    // The last twiddled pass lands in dst unless the first would then have
+    // to write its own input; the final pass may work in place.
+    bool to_dst = passes & 1;
+    if (to_dst && src == dst) to_dst = false;
+    const T* in = src;
+    T* out = to_dst ? dst : scratch;
+    if (n / 4 >= L::W)
+        first_pass<L, Inv>(in, out, n, tw, gs);
+    else
+        first_pass<H, Inv>(in, out, n, tw, gs);
+    ptrdiff_t s = 4;
+    auto next = [&]() {
+        in = out;
+        out = out == dst ? scratch : dst;
+    };
+    // The radix-4 passes go first, so that the fused ones get the wider strides.
+    for (int i = 0; i < singles; ++i, s *= 4) {
+        next();
+        if (s >= L::W)
+            pass4<L, Inv>(in, out, n / s, s, tw, gs);
+        else
+            pass4<H, Inv>(in, out, n / s, s, tw, gs);
+    }
+    for (int i = 0; i < fused; ++i, s *= 16) {
+        next();
+        if (s >= L::W)
+            pass16<L, Inv>(in, out, n / s, s, tw, gs);
+        else
+            pass16<H, Inv>(in, out, n / s, s, tw, gs);
+    }
+    const ptrdiff_t ls = n >> last;  // stride of the last pass
+    if (last == 4)
+        ls >= L::W ? last_pass16<L, Inv>(out, dst, ls, scale) : last_pass16<H, Inv>(out, dst, ls, scale);
+    else if (last == 3)
+        ls >= L::W ? last_pass8<L, Inv>(out, dst, ls, scale) : last_pass8<H, Inv>(out, dst, ls, scale);
+    else
+        ls >= L::W ? last_pass4<L, Inv>(out, dst, ls, scale) : last_pass4<H, Inv>(out, dst, ls, scale);
+}
+
+template <class L, class H = L>
+void run_dir(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst,
+             typename L::T* scratch, bool inverse, const typename L::T* scale) {
+    if (inverse)
+        run<L, H, true>(order, tw, src, dst, scratch, scale);
+    else
+        run<L, H, false>(order, tw, src, dst, scratch, scale);
+}
+
+}  // namespace
+}  // namespace fft
+}  // namespace veks
+
+#endif

@@ -320,7 +320,7 @@ for fn, ps in funcs:
                       "kWritesFirst" if lookup(WRITES_FIRST, fn, n) else "vekStsNullPtrErr")
             b = bm & ~(1 << k) if kind == "buffer" else bm
             tt = tm & ~(1 << k) if kind == "table" else tm
-            null_rows.append((fn, n, expect, b, tt, ", ".join(args)))
+            null_rows.append((fn, n, expect, b, tt, ", ".join(args), release_of(fn, ps) if optional else None))
             if optional and "Free" not in fn:
                 valid_rows.append((fn, n + " = null", b, tt, ", ".join(args), release_of(fn, ps)))
         if "*" not in t and checked and LENGTH_NAMES.match(n):
@@ -330,7 +330,7 @@ for fn, ps in funcs:
                     continue
                 args = base[:]
                 args[i] = f"({base_of(t)}){v}"
-                len_rows.append((fn, f"{n} = {v}", status, bm, tm, ", ".join(args)))
+                len_rows.append((fn, f"{n} = {v}", status, bm, tm, ", ".join(args), None))
     if "Free" not in fn:
         valid_rows.append((fn, "valid", bm, tm, ", ".join(base), release_of(fn, ps)))
         valid_rows += extra_valid_rows(fn, ps)
@@ -368,8 +368,9 @@ with open(out, "w") as f:
 
     def table(name, rows):
         f.write(f"const SweepCase {name}[] = {{\n")
-        for fn, what, expect, b, t, args in rows:
-            f.write(f'    {{"{fn}", "{what}", {expect}, {b:#x}u, {t:#x}u, [] {{ return {fn}({args}); }}}},\n')
+        for fn, what, expect, b, t, args, release in rows:
+            rel = f"[] {{ {release}; }}" if release else "nullptr"
+            f.write(f'    {{"{fn}", "{what}", {expect}, {b:#x}u, {t:#x}u, [] {{ return {fn}({args}); }}, {rel}}},\n')
         f.write("};\n")
         f.write(f"const int {name}Count = sizeof({name}) / sizeof({name}[0]);\n\n")
 

@@ -26,6 +26,7 @@ struct SweepCase {
     unsigned buffers;      // pattern buffers the call received (bit k: vt_buf(k))
     unsigned tables;       // pointer tables the call received
     VekStatus (*call)();
+    void (*release)();  // frees what an accepted optional-null InitAlloc made
 };
 
 // One call with every argument valid (or an optional pointer null), for

@@ -42,29 +42,19 @@ const double* cos8() {
     return t.v;
 }
 
-// Unnormalised DCT-II / DCT-III of length n in {1, 2, 4, 8}.
-template <class T>
-void fixed_dct2(const T* x, T* y, int n) {
+// Unnormalised DCT-II (Inverse false) or DCT-III (Inverse true) of length
+// n in {1, 2, 4, 8}: the same cosine matrix, read transposed for the
+// inverse, each output summed over the inputs in ascending order.
+template <bool Inverse, class T>
+void fixed_dct(const T* x, T* y, int n) {
     const double* c = cos8();
     const int s = 8 / n;
     T in[8] = {};
     for (int i = 0; i < n && i < 8; ++i) in[i] = x[i];
-    for (int k = 0; k < n; ++k) {
+    for (int o = 0; o < n; ++o) {
         T acc = 0;
-        for (int i = 0; i < n; ++i) acc += in[i] * T(c[i * 8 + k * s]);
-        y[k] = acc;
-    }
-}
-template <class T>
-void fixed_dct3(const T* x, T* y, int n) {
-    const double* c = cos8();
-    const int s = 8 / n;
-    T in[8] = {};
-    for (int i = 0; i < n && i < 8; ++i) in[i] = x[i];
-    for (int i = 0; i < n; ++i) {
-        T acc = 0;
-        for (int k = 0; k < n; ++k) acc += in[k] * T(c[i * 8 + k * s]);
-        y[i] = acc;
+        for (int j = 0; j < n; ++j) acc += in[j] * T(Inverse ? c[o * 8 + j * s] : c[j * 8 + o * s]);
+        y[o] = acc;
     }
 }
 
@@ -72,7 +62,7 @@ void fixed_dct3(const T* x, T* y, int n) {
 // M = N, N/2, ..., 16, one after the other.
 template <class T>
 void halving_dct2(const T* x, T* y, int m, const T* tab) {
-    if (m == 8) return fixed_dct2(x, y, 8);
+    if (m == 8) return fixed_dct<false>(x, y, 8);
     const int h = m / 2;
     T u[16] = {}, v[16] = {}, U[16] = {}, V[17] = {};
     for (int i = 0; i < h; ++i) {
@@ -86,7 +76,7 @@ void halving_dct2(const T* x, T* y, int m, const T* tab) {
 }
 template <class T>
 void halving_dct3(const T* c, T* y, int m, const T* tab) {
-    if (m == 8) return fixed_dct3(c, y, 8);
+    if (m == 8) return fixed_dct<true>(c, y, 8);
     const int h = m / 2;
     T ev[16] = {}, od[16] = {}, P[16] = {}, Q[16] = {};
     for (int k = 0; k < h; ++k) {
@@ -297,11 +287,11 @@ void transform(const Spec<T>& s, const T* src, T* dst, Vek8u* work) {
         case Method::Table: {
             T c[32] = {};
             if (!inverse) {
-                if (s.method == Method::Fixed) fixed_dct2(src, c, n); else halving_dct2(src, c, n, s.table);
+                if (s.method == Method::Fixed) fixed_dct<false>(src, c, n); else halving_dct2(src, c, n, s.table);
                 for (int k = 0; k < n; ++k) dst[k] = c[k] * norm(k);
             } else {
                 for (int k = 0; k < n; ++k) c[k] = src[k] * norm(k);
-                if (s.method == Method::Fixed) fixed_dct3(c, dst, n); else halving_dct3(c, dst, n, s.table);
+                if (s.method == Method::Fixed) fixed_dct<true>(c, dst, n); else halving_dct3(c, dst, n, s.table);
             }
             return;
         }

@@ -5,10 +5,13 @@
 #include <emmintrin.h>
 
 #include <cstring>
+#include <type_traits>
 
+#include "fft_avx2.h"
 #include "fft_builtin.h"
 #include "fft_engine.h"
 #include "fft_real_small.h"
+#include "fft_real_split.h"
 
 namespace veks {
 namespace fft {
@@ -143,6 +146,7 @@ std::ptrdiff_t split_run(T* d, const T* tw, std::ptrdiff_t k, std::ptrdiff_t m) 
 
 template <class Op, class T>
 void split_all(T* d, const T* tw, std::ptrdiff_t m) {
+    if (avx2_usable()) return avx2_real_split(d, tw, m, std::is_same_v<Op, InverseSplit>);
     split_run<false, Op>(d, tw, split_run<true, Op>(d, tw, 1, m), m);
 }
 

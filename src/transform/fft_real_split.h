@@ -1,0 +1,20 @@
+// The recombination pass of the real FFT on AVX2 and FMA (chosen at run
+// time; fft_real.cpp keeps the SSE pass as the baseline).
+#ifndef VEKS_TRANSFORM_FFT_REAL_SPLIT_H
+#define VEKS_TRANSFORM_FFT_REAL_SPLIT_H
+
+#include <cstddef>
+
+namespace veks {
+namespace fft {
+
+// Recombines the pairs (k, m - k), 1 <= k < m/2, of the m complex values at
+// d in place with the table tw: the forward split with the halved
+// recombination table, or the inverse with the CCS table.
+template <class T>
+void avx2_real_split(T* d, const T* tw, std::ptrdiff_t m, bool inverse);
+
+}  // namespace fft
+}  // namespace veks
+
+#endif

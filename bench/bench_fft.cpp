@@ -104,7 +104,7 @@ FFTW_BENCH(BM_fftw_fwd_perm_64f, fftw, double, -1, R2C(fftw))
 FFTW_BENCH(BM_fftw_inv_perm_64f, fftw, double, +1, C2R(fftw))
 #endif
 
-const int kOrders[] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 22};
+const int kOrders[] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
 
 // veks and the peer run back to back at each order, so that both see the
 // same load on a shared machine.

@@ -7,6 +7,7 @@
 #include "fft_avx2.h"
 #include "fft_builtin.h"
 #include "fft_engine.h"
+#include "fft_large.h"
 #include "fft_radix.h"
 #include "fft_sizes.h"
 #include "fft_wide.h"
@@ -271,6 +272,7 @@ void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, c
 
 template <class T>
 void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    if (plan.large) return large_cfft(*plan.large, src, dst, inverse, scale, work);
     if (plan.wide) return cfft_wide(plan, src, dst, inverse, scale, work);
     if constexpr (sizeof(T) == 4) {
         // The split form needs a buffer of N complex values (orders 6 to 17).

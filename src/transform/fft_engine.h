@@ -16,6 +16,9 @@
 namespace veks {
 namespace fft {
 
+template <class T>
+struct LargePlan;  // fft_large.h
+
 // A complex transform of length 2^order.
 template <class T>
 struct ComplexPlan {
@@ -24,6 +27,7 @@ struct ComplexPlan {
     const T* twiddle = nullptr;            // stage tables (float) or records (double)
     int tw_order = 0;                      // double: the order the records were built for
     int wide = 0;                          // self-sorting kernels (kWide* level) on wide-layout twiddles
+    const LargePlan<T>* large = nullptr;   // the four-step plan of the long orders
 };
 
 // A real transform of length 2^order: the half-length complex plan plus the

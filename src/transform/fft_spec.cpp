@@ -7,6 +7,7 @@
 #include "core/check.h"
 #include "core/cpu.h"
 #include "fft_avx2.h"
+#include "fft_large.h"
 #include "fft_tables.h"
 #include "fft_wide.h"
 
@@ -52,12 +53,17 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
     // Interleaved data of the wide orders take the self-sorting path where
     // the processor has it; split data keep the bit-reversed tables.
     const int c = dom == Domain::Complex ? order : order - 1;
-    s->wide = split_data ? kWideNone : wide_level<T>(c);
+    const bool large = avx2_usable() && !split_data && large_order<T>(c);
+    s->wide = split_data || large ? kWideNone : wide_level<T>(c);
     if (order > fixed_upto<T>(dom)) {
         if (order > 10 && !init_mem) return vekStsNullPtrErr;
         const SineBase<T> base = make_base<T>(order, align32(reinterpret_cast<T*>(init_mem)));
         Cursor cur{reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes};
-        if (c > 5 && s->wide) {
+        if (large) {
+            cur.p = build_large_plan<T>(base, c, cur.p, &s->large);
+            s->twiddle = s->large->step_tw;
+            s->tw_order = c;
+        } else if (c > 5 && s->wide) {
             T* tw = cur.take<T>(0);
             cur.take<T>(build_wide_twiddles<T>(base, c, tw));
             s->twiddle = tw;
@@ -140,7 +146,7 @@ VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size) {
 template <class T>
 ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
     if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
-    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide};
+    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large};
 }
 
 template <class T>
@@ -148,7 +154,7 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     RealPlan<T> p;
     p.order = s.order;
     const int c = s.order > 0 ? s.order - 1 : 0;
-    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide}
+    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large}
                        : builtin_complex_plan<T>(c, s.wide);
     p.real_tw = s.real_tw ? s.real_tw : builtin_real_table<T>(s.order, false);
     p.ccs_tw = s.ccs_tw ? s.ccs_tw : builtin_real_table<T>(s.order, true);

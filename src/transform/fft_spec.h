@@ -35,6 +35,7 @@ struct FloatSpec {
     const T* real_tw;
     const T* ccs_tw;
     std::int32_t wide;       // self-sorting kernels (kWide* level), 0: bit-reversed tables
+    const LargePlan<T>* large;  // four-step plan of the long orders, or null
 };
 
 constexpr std::size_t kFloatHeaderBytes = 136;

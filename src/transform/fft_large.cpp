@@ -1,0 +1,94 @@
+// Plan building and the pass driver of the four-step long transform.
+#include "fft_large.h"
+
+#include <algorithm>
+
+#include "fft_sizes.h"
+#include "fft_wide.h"
+
+namespace veks {
+namespace fft {
+namespace {
+
+using std::ptrdiff_t;
+
+// Bytes of one strip row: a cache line, so that the strided gather and
+// scatter use every byte they bring in.
+constexpr ptrdiff_t kStripRowBytes = 64;
+
+template <class T>
+T* take(unsigned char*& cur, std::int64_t count) {
+    T* t = reinterpret_cast<T*>(cur);
+    cur = align32(cur + count * std::int64_t(sizeof(T)));
+    return t;
+}
+
+std::int32_t bit_reverse(std::int32_t v, int bits) {
+    std::int32_t r = 0;
+    for (int b = 0; b < bits; ++b) r |= ((v >> b) & 1) << (bits - 1 - b);
+    return r;
+}
+
+}  // namespace
+
+template <class T>
+unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned char* mem, const LargePlan<T>** out) {
+    unsigned char* cur = mem;
+    auto* p = take<LargePlan<T>>(cur, 1);
+    p->order = order;
+    p->rows = (order + 1) / 2;
+    p->cols = order / 2;
+    p->row_kernel = wide_level<T>(p->cols);
+    const ptrdiff_t n1 = ptrdiff_t(1) << p->rows, m = ptrdiff_t(1) << p->cols;
+    T* col = take<T>(cur, 2 * n1);
+    for (ptrdiff_t e = 0; e < n1; ++e) base.twiddle(e, p->rows, col[2 * e], col[2 * e + 1]);
+    T* row = reinterpret_cast<T*>(cur);
+    take<T>(cur, build_wide_twiddles<T>(base, p->cols, row));
+    auto* dest = take<std::int32_t>(cur, n1);
+    T* step = take<T>(cur, 2 * n1 * m);
+    for (ptrdiff_t j = 0; j < n1; ++j) {
+        // Result row j of a strip holds frequency k = rev(j); odd orders
+        // keep the rows k < M on even memory rows and the others on odd ones.
+        const std::int32_t k = bit_reverse(std::int32_t(j), p->rows);
+        dest[j] = p->rows == p->cols ? k : std::int32_t(((k << 1) | (k >> p->cols)) & (n1 - 1));
+        T* s = step + 2 * j * m;
+        for (ptrdiff_t c = 0; c < m; ++c) base.twiddle(c * k, order, s[2 * c], s[2 * c + 1]);
+    }
+    p->col_tw = col;
+    p->row_tw = row;
+    p->step_tw = step;
+    p->dest = dest;
+    *out = p;
+    return cur;
+}
+
+template <class T>
+void large_cfft(const LargePlan<T>& p, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    constexpr ptrdiff_t cx = 2 * sizeof(T), lanes = 32 / cx, widest = kStripRowBytes / cx;
+    const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
+    const std::int64_t have = work ? float_sizes<T>(Domain::Complex, p.order).work - 32 : 0;
+    ptrdiff_t width = widest;
+    while (width > lanes && n1 * width * cx > have) width /= 2;
+    const std::int64_t need = std::max(n1 * width * cx, m * cx);
+    // The work buffers of a few orders (and calls without one) are too
+    // small for a strip: those take at most 64 KiB of stack.
+    T* buf = need <= have ? work : align32(static_cast<T*>(__builtin_alloca(need + 32)));
+    for (ptrdiff_t c0 = 0; c0 < m; c0 += width) large_column_strip<T>(p, src, dst, c0, width, buf, inverse);
+    const auto row = p.row_kernel == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+    for (ptrdiff_t r = 0; r < n1; ++r) row(p.cols, p.row_tw, dst + 2 * r * m, dst + 2 * r * m, buf, inverse, scale);
+    if (p.rows == p.cols) {
+        large_transpose<T>(dst, m, m);
+    } else {
+        large_transpose<T>(dst, m, 2 * m);
+        large_transpose<T>(dst + 2 * m, m, 2 * m);
+    }
+}
+
+template unsigned char* build_large_plan<float>(const SineBase<float>&, int, unsigned char*, const LargePlan<float>**);
+template unsigned char* build_large_plan<double>(const SineBase<double>&, int, unsigned char*,
+                                                 const LargePlan<double>**);
+template void large_cfft<float>(const LargePlan<float>&, const float*, float*, bool, const float*, float*);
+template void large_cfft<double>(const LargePlan<double>&, const double*, double*, bool, const double*, double*);
+
+}  // namespace fft
+}  // namespace veks

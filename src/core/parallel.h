@@ -10,42 +10,38 @@
 #define VEKS_CORE_PARALLEL_H
 
 #include <algorithm>
-#include <atomic>
-
-#include <omp.h>
+#include <type_traits>
 
 #include "support/vekcore.h"
+#include "team.h"
 
 namespace veks {
 
 // Team size cap of the element-wise families; 0 means "no cap" (Div_Round).
 constexpr int kElementwiseThreadCap = 2;
 
-// The driver (an `_omp` function): forks when the budget allows and merges
-// the pieces' flags. Returns 0, or non-zero when any piece reported.
+// The driver (an `_omp` function): splits when the budget allows and merges
+// the pieces' flags. Returns 0, or non-zero when any piece reported. The
+// pieces go to the helper threads of core/team.h: a piece that no helper
+// has picked up by the time the caller is free again runs on the caller,
+// so a loaded machine costs at most the serial time plus a wake-up.
 template <class Piece>
 int run_omp(int len, int cap, Piece&& piece) {
     const int n = ownGetNumThreads();
     if (n <= 1 || len < n) return piece(0, len);
-    const int team = cap > 0 ? std::min(n, cap) : n;
+    const int team = std::min(cap > 0 ? std::min(n, cap) : n, kMaxTeam);
 
-    std::atomic<int> flag{0};
-    int granted = 1, chunk = len, rest = 0;
-#pragma omp parallel num_threads(team)
-    {
-#pragma omp master
-        {
-            granted = omp_get_num_threads();
-            chunk = len / granted;
-            rest = len % granted;
-        }
-#pragma omp barrier
-        const int t = omp_get_thread_num();
-        const int offset = t * chunk;
-        const int count = chunk + (t == granted - 1 ? rest : 0);
-        if (piece(offset, count) != 0) flag.store(1, std::memory_order_relaxed);
-    }
-    return flag.load(std::memory_order_relaxed);
+    struct Split {
+        std::remove_reference_t<Piece>* piece;
+        int chunk, rest, team;
+    } split{&piece, len / team, len % team, team};
+    return team_run(
+        team,
+        [](void* c, int t) {
+            const Split& s = *static_cast<const Split*>(c);
+            return (*s.piece)(t * s.chunk, s.chunk + (t == s.team - 1 ? s.rest : 0));
+        },
+        &split);
 }
 
 // The public-function side: serial below `threshold`, the driver from it on.

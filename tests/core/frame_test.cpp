@@ -1,6 +1,7 @@
 // The library frame: version record, typed allocation through the core
 // library, the integer scaling rules and the parallel split.
 #include <gtest/gtest.h>
+#include <xmmintrin.h>
 
 #include <atomic>
 #include <cstring>
@@ -201,6 +202,51 @@ TEST(Parallel, LengthBelowTeamSizeRunsSerially) {
         return 0;
     });
     EXPECT_EQ(calls, 1);
+}
+
+
+// Every piece runs under the caller's rounding direction, whichever thread
+// takes it, and the exception flags raised in any piece reach the caller.
+TEST(Parallel, PiecesSeeTheCallersControlsAndReportTheirFlags) {
+    const unsigned saved = _mm_getcsr();
+    for (unsigned mode : {0x0000u, 0x2000u, 0x4000u, 0x6000u})
+        for (int threads : vt::thread_counts()) {
+            vt::Threads scope(threads);
+            _mm_setcsr((saved & ~0x603Fu) | mode);
+            volatile float one = 1.0f, three = 3.0f, zero = 0.0f, sink = 0.0f;
+            const float expect = one / three;
+            _mm_setcsr(_mm_getcsr() & ~0x3Fu);
+            std::vector<float> seen(4, 0.0f);
+            veks::run_split(8192, 4096, 0, [&](int off, int count) {
+                seen[off / (8192 / threads)] = one / three;
+                if (off + count == 8192) sink = one / zero;
+                return 0;
+            });
+            for (int t = 0; t < threads; ++t) EXPECT_TRUE(vt::same_bits(&seen[t], &expect, 1)) << mode << " " << t;
+            EXPECT_NE(_mm_getcsr() & 0x04u, 0u) << "divide-by-zero flag lost, mode " << mode;
+            EXPECT_EQ(_mm_getcsr() & 0x6000u, mode);
+        }
+    _mm_setcsr(saved);
+}
+
+// Many jobs in a row of every team size: each piece exactly once, with its
+// own range, and the flag of exactly the jobs that raised one.
+TEST(Parallel, BackToBackJobsKeepTheirPieces) {
+    for (int threads : {2, 3, 4, 8}) {
+        vt::Threads scope(threads);
+        std::vector<std::atomic<int>> hits(threads);
+        for (int job = 0; job < 3000; ++job) {
+            const int len = 4096 + job % 97;
+            for (auto& h : hits) h.store(0);
+            const int r = veks::run_split(len, 4096, 0, [&](int off, int count) {
+                const int t = off / (len / threads);
+                hits[t].fetch_add(off == t * (len / threads) ? 1 : 100);
+                return job % 5 == 0 && off + count == len ? 1 : 0;
+            });
+            for (int t = 0; t < threads; ++t) ASSERT_EQ(hits[t].load(), 1) << threads << " job " << job << " piece " << t;
+            ASSERT_EQ(r, job % 5 == 0 ? 1 : 0) << threads << " job " << job;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+// The helper threads behind the parallel frame. A call hands out `pieces`
+// numbered pieces of work; the calling thread and idle helpers claim them
+// one by one, so a piece no helper has started yet is run by the caller
+// itself and a busy or descheduled helper never delays the call by more
+// than the piece it already holds.
+#ifndef VEKS_CORE_TEAM_H
+#define VEKS_CORE_TEAM_H
+
+namespace veks {
+
+// The largest team one call gets (the caller and its helpers).
+constexpr int kMaxTeam = 64;
+
+// Work of one piece: non-zero when it met its special case.
+using TeamPiece = int (*)(void* ctx, int index);
+
+// Runs body(ctx, k) for every k in [0, pieces), pieces <= kMaxTeam, and
+// returns when all have finished: non-zero when any returned non-zero.
+// Each piece runs under the caller's MXCSR controls, and the exception
+// flags the pieces raise end up in the caller's MXCSR. Nested calls, and
+// calls while another thread holds the helpers, run serially.
+int team_run(int pieces, TeamPiece body, void* ctx);
+
+}  // namespace veks
+
+#endif

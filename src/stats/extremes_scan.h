@@ -71,10 +71,41 @@ auto extreme_value(const T* p, std::size_t n, Map map) {
     return best;
 }
 
+// Whether any of the kRun values at p equals v (an ordered compare, as ==
+// is: -0 equals +0, a NaN equals nothing).
+constexpr int kRun = 16;
+inline bool any_equal_run(const float* p, float v) {
+    const __m128 x = _mm_set1_ps(v);
+    const __m128 m = _mm_or_ps(_mm_or_ps(_mm_cmpeq_ps(_mm_loadu_ps(p), x), _mm_cmpeq_ps(_mm_loadu_ps(p + 4), x)),
+                               _mm_or_ps(_mm_cmpeq_ps(_mm_loadu_ps(p + 8), x), _mm_cmpeq_ps(_mm_loadu_ps(p + 12), x)));
+    return _mm_movemask_ps(m) != 0;
+}
+inline bool any_equal_run(const double* p, double v) {
+    const __m128d x = _mm_set1_pd(v);
+    __m128d m = _mm_setzero_pd();
+    for (int j = 0; j < kRun; j += 4)
+        m = _mm_or_pd(m, _mm_or_pd(_mm_cmpeq_pd(_mm_loadu_pd(p + j), x), _mm_cmpeq_pd(_mm_loadu_pd(p + j + 2), x)));
+    return _mm_movemask_pd(m) != 0;
+}
+template <class T, class V, class Map>
+bool any_equal_run(const T* p, V v, Map map) {
+    if constexpr (std::is_floating_point_v<T> && std::is_same_v<Map, Identity>) {
+        return any_equal_run(p, v);
+    } else {
+        bool any = false;
+        for (int j = 0; j < kRun; ++j) any |= map(p[j]) == v;
+        return any;
+    }
+}
+
 // First i with map(p[i]) == v, or 0 when none compares equal (a NaN).
+// Whole runs are tested at once; only the run holding the match is
+// scanned one by one.
 template <class T, class V, class Map>
 int first_equal(const T* p, int len, V v, Map map) {
-    for (int i = 0; i < len; ++i)
+    int i = 0;
+    while (i + kRun <= len && !any_equal_run(p + i, v, map)) i += kRun;
+    for (; i < len; ++i)
         if (map(p[i]) == v) return i;
     return 0;
 }

@@ -28,6 +28,13 @@ inline void transpose_lanes(__m512d& v0, __m512d& v1, __m512d& v2, __m512d& v3) 
     v3 = _mm512_shuffle_f64x2(c, d, 0xDD);
 }
 
+// Position in the wide table (in complex values) of the entries of k.
+inline __m256i table_index(__m256i k, int gs) {
+    const __m256i hi = _mm256_srl_epi32(k, _mm_cvtsi32_si128(gs));
+    const __m256i lo = _mm256_and_si256(k, _mm256_set1_epi32((1 << gs) - 1));
+    return _mm256_add_epi32(_mm256_mullo_epi32(hi, _mm256_set1_epi32(3 << gs)), lo);
+}
+
 struct C32x8 {
     using T = float;
     using V = __m512;
@@ -57,6 +64,31 @@ struct C32x8 {
         transpose_lanes(t0, t2, t1, t3);
         v0 = _mm512_castpd_ps(t0), v1 = _mm512_castpd_ps(t2), v2 = _mm512_castpd_ps(t1), v3 = _mm512_castpd_ps(t3);
     }
+    // o[16l + k] = z_k[l] for the eight lanes l: two 8 x 8 transposes.
+    static void store_columns16(T* o, V (&z)[16]) {
+        for (int h = 0; h < 2; ++h) {
+            __m512d a[8];
+            for (int i = 0; i < 4; ++i) {
+                const __m512d r0 = _mm512_castps_pd(z[8 * h + 2 * i]), r1 = _mm512_castps_pd(z[8 * h + 2 * i + 1]);
+                a[i] = _mm512_unpacklo_pd(r0, r1);
+                a[i + 4] = _mm512_unpackhi_pd(r0, r1);
+            }
+            transpose_lanes(a[0], a[1], a[2], a[3]);  // lanes 0, 2, 4, 6
+            transpose_lanes(a[4], a[5], a[6], a[7]);  // lanes 1, 3, 5, 7
+            for (int i = 0; i < 4; ++i) {
+                _mm512_storeu_pd(reinterpret_cast<double*>(o + 32 * (2 * i) + 16 * h), a[i]);
+                _mm512_storeu_pd(reinterpret_cast<double*>(o + 32 * (2 * i + 1) + 16 * h), a[i + 4]);
+            }
+        }
+    }
+    // Wide-table positions (in complex values) of k = 4(k0 + l), l < 8.
+    static __m256i quad_index(std::ptrdiff_t k0, int gs) {
+        const __m256i k = _mm256_add_epi32(_mm256_set1_epi32(int(4 * k0)), _mm256_setr_epi32(0, 4, 8, 12, 16, 20, 24, 28));
+        return table_index(k, gs);
+    }
+    static V gather(const T* base, __m256i idx) {
+        return _mm512_castpd_ps(_mm512_i32gather_pd(idx, reinterpret_cast<const double*>(base), 8));
+    }
 };
 
 struct C64x4 {
@@ -79,6 +111,20 @@ struct C64x4 {
     static V addsub(V a, V b) { return _mm512_fmaddsub_pd(a, set1(1), b); }
     // y[4l + j] = v_j[l]: lane l of the four vectors becomes vector l.
     static void transpose(V& v0, V& v1, V& v2, V& v3) { transpose_lanes(v0, v1, v2, v3); }
+    // o[16l + k] = z_k[l] for the four lanes l.
+    static void store_columns16(T* o, V (&z)[16]) {
+        for (int c = 0; c < 16; c += 4) {
+            transpose_lanes(z[c], z[c + 1], z[c + 2], z[c + 3]);
+            for (int l = 0; l < 4; ++l) store(o + 2 * (16 * l + c), z[c + l]);
+        }
+    }
+    // Positions (in doubles) of the parts of k = 4(k0 + l), l < 4.
+    static __m256i quad_index(std::ptrdiff_t k0, int gs) {
+        const __m256i k = _mm256_add_epi32(_mm256_set1_epi32(int(4 * k0)), _mm256_setr_epi32(0, 0, 4, 4, 8, 8, 12, 12));
+        const __m256i c = table_index(k, gs);
+        return _mm256_add_epi32(_mm256_add_epi32(c, c), _mm256_setr_epi32(0, 1, 0, 1, 0, 1, 0, 1));
+    }
+    static V gather(const T* base, __m256i idx) { return _mm512_i32gather_pd(idx, base, 8); }
 };
 
 }  // namespace

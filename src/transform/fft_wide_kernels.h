@@ -238,6 +238,41 @@ void pass16(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, 
     }
 }
 
+// First pass of four bits (n = N, stride 1): the first radix-4 pass and
+// the one at stride 4 fused, W consecutive p per register. The first
+// level's twiddles are vector loads at p + r*n/16, the second level's (of
+// 4p) are gathered; the 16 outputs y[16p + k] leave through a transpose.
+template <class L, bool Inv>
+void first_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typename L::T* tw, int gs) {
+    using O = Ops<L, Inv>;
+    using V = typename L::V;
+    const ptrdiff_t m = n / 16, g = ptrdiff_t(1) << gs;
+    for (ptrdiff_t p = 0; p < m; p += L::W) {
+        V u[4][4];
+        for (int r = 0; r < 4; ++r) {
+            bfly4<L, Inv>(L::load(x + 2 * (p + m * r)), L::load(x + 2 * (p + m * (r + 4))),
+                          L::load(x + 2 * (p + m * (r + 8))), L::load(x + 2 * (p + m * (r + 12))), u[r][0], u[r][1],
+                          u[r][2], u[r][3]);
+            const typename L::T* t = tw + tw_at(p + m * r, gs);
+            for (int j = 1; j < 4; ++j) u[r][j] = O::cmul(u[r][j], tw_vec<L>(t + 2 * (j - 1) * g));
+        }
+        const auto idx = L::quad_index(p, gs);
+        Twid<L> w2[3];
+        for (int b = 0; b < 3; ++b) {
+            const V v = L::gather(tw + 2 * b * g, idx);
+            w2[b] = {L::wre(v), L::wim(v)};
+        }
+        V z[16];
+        for (int j = 0; j < 4; ++j) {
+            V o[4];
+            bfly4<L, Inv>(u[0][j], u[1][j], u[2][j], u[3][j], o[0], o[1], o[2], o[3]);
+            z[j] = o[0];
+            for (int b = 1; b < 4; ++b) z[4 * b + j] = O::cmul(o[b], w2[b - 1]);
+        }
+        L::store_columns16(y + 2 * 16 * p, z);
+    }
+}
+
 // The passes of one transform: the first radix-4 pass, twiddled radix-4
 // and (where the lanes have the registers for it) fused radix-16 passes,
 // and a twiddle-free last pass of 2, 3 or 4 bits. Passes whose stride is
@@ -249,7 +284,9 @@ void run(int order, const typename L::T* tw, const typename L::T* src, typename 
     const ptrdiff_t n = ptrdiff_t(1) << order;
     int gs = 0;
     while ((ptrdiff_t(1) << (gs + 1)) <= wide_group<T>(order)) ++gs;
-    const int rest = order - 2;
+    // Lanes with the registers for it start with a four-bit pass.
+    const bool wide_first = L::kFuse && order >= 6 && n / 16 >= L::W;
+    const int rest = order - (wide_first ? 4 : 2);
     const int last = rest & 1 ? 3 : rest >= 4 ? 4 : 2;
     const int fused = L::kFuse ? (rest - last) / 4 : 0;
     const int singles = (rest - last - 4 * fused) / 2;
@@ -260,11 +297,14 @@ void run(int order, const typename L::T* tw, const typename L::T* src, typename 
     if (to_dst && src == dst) to_dst = false;
     const T* in = src;
     T* out = to_dst ? dst : scratch;
-    if (n / 4 >= L::W)
-        first_pass<L, Inv>(in, out, n, tw, gs);
-    else
-        first_pass<H, Inv>(in, out, n, tw, gs);
     ptrdiff_t s = 4;
+    if constexpr (L::kFuse) {
+        if (wide_first) first_pass16<L, Inv>(in, out, n, tw, gs), s = 16;
+    }
+    if (s == 4 && n / 4 >= L::W)
+        first_pass<L, Inv>(in, out, n, tw, gs);
+    else if (s == 4)
+        first_pass<H, Inv>(in, out, n, tw, gs);
     auto next = [&]() {
         in = out;
         out = out == dst ? scratch : dst;

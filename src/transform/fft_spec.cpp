@@ -88,6 +88,14 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
         const std::int64_t work = float_sizes<T>(dom, order).work;
         s->work_size = static_cast<std::int32_t>(work > 0 ? work - 32 : 0);
     }
+    if (dom == Domain::Complex && !s->twiddle) {
+        // The short transforms read built-in tables; keeping them here makes
+        // complex_plan a plain copy on every call.
+        const ComplexPlan<T> p = builtin_complex_plan<T>(order, s->wide);
+        s->bitrev = p.bitrev;
+        s->twiddle = p.twiddle;
+        s->tw_order = p.tw_order;
+    }
     s->id = id;
     *pp = s;
     return vekStsNoErr;
@@ -144,12 +152,6 @@ VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size) {
 }
 
 template <class T>
-ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
-    if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
-    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large};
-}
-
-template <class T>
 RealPlan<T> real_plan(const FloatSpec<T>& s) {
     RealPlan<T> p;
     p.order = s.order;
@@ -168,7 +170,6 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     template VekStatus free_float_spec<T>(std::uint32_t, void*);                                      \
     template VekStatus float_buf_size<T>(std::uint32_t, const void*, int*);                           \
     template int wide_level<T>(int);                                                                  \
-    template ComplexPlan<T> complex_plan<T>(const FloatSpec<T>&);                                     \
     template RealPlan<T> real_plan<T>(const FloatSpec<T>&);
 VEKS_FFT_SPEC_INSTANTIATE(float)
 VEKS_FFT_SPEC_INSTANTIATE(double)

@@ -58,7 +58,10 @@ template <class T>
 VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size);
 
 template <class T>
-ComplexPlan<T> complex_plan(const FloatSpec<T>& s);
+inline ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
+    if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
+    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large};
+}
 template <class T>
 RealPlan<T> real_plan(const FloatSpec<T>& s);
 

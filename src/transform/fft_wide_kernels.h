@@ -8,6 +8,7 @@
 #define VEKS_TRANSFORM_FFT_WIDE_KERNELS_H
 
 #include <cstddef>
+#include <type_traits>
 
 #include "fft_wide.h"
 
@@ -68,26 +69,30 @@ inline ptrdiff_t tw_at(ptrdiff_t k, int gs) {
     return 2 * (((k >> gs) * 3 << gs) + (k & ((ptrdiff_t(1) << gs) - 1)));
 }
 
-// First pass (n = N, stride 1): W consecutive p per register, twiddles
-// loaded as vectors, outputs y[4p + j] written after a transpose.
+// First pass (n = N, stride 1) for the W consecutive p from p0: twiddles
+// loaded as vectors, the outputs y[4p + j] transposed into v[0..3] (the
+// 4W values from y[4 p0] on).
+template <class L, bool Inv>
+inline void first_regs(const typename L::T* x, ptrdiff_t m, ptrdiff_t p, const typename L::T* tw, int gs,
+                       typename L::V* v) {
+    using O = Ops<L, Inv>;
+    const ptrdiff_t g = ptrdiff_t(1) << gs;
+    bfly4<L, Inv>(L::load(x + 2 * p), L::load(x + 2 * (p + m)), L::load(x + 2 * (p + 2 * m)),
+                  L::load(x + 2 * (p + 3 * m)), v[0], v[1], v[2], v[3]);
+    const typename L::T* t = tw + tw_at(p, gs);
+    v[1] = O::cmul(v[1], tw_vec<L>(t));
+    v[2] = O::cmul(v[2], tw_vec<L>(t + 2 * g));
+    v[3] = O::cmul(v[3], tw_vec<L>(t + 4 * g));
+    L::transpose(v[0], v[1], v[2], v[3]);
+}
+
 template <class L, bool Inv>
 void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typename L::T* tw, int gs) {
-    using O = Ops<L, Inv>;
-    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
+    const ptrdiff_t m = n / 4;
     for (ptrdiff_t p = 0; p < m; p += L::W) {
-        typename L::V y0, y1, y2, y3;
-        bfly4<L, Inv>(L::load(x + 2 * p), L::load(x + 2 * (p + m)), L::load(x + 2 * (p + 2 * m)),
-                      L::load(x + 2 * (p + 3 * m)), y0, y1, y2, y3);
-        const typename L::T* t = tw + tw_at(p, gs);
-        y1 = O::cmul(y1, tw_vec<L>(t));
-        y2 = O::cmul(y2, tw_vec<L>(t + 2 * g));
-        y3 = O::cmul(y3, tw_vec<L>(t + 4 * g));
-        L::transpose(y0, y1, y2, y3);
-        typename L::T* o = y + 8 * p;
-        L::store(o, y0);
-        L::store(o + 2 * L::W, y1);
-        L::store(o + 4 * L::W, y2);
-        L::store(o + 6 * L::W, y3);
+        typename L::V v[4];
+        first_regs<L, Inv>(x, m, p, tw, gs, v);
+        for (int i = 0; i < 4; ++i) L::store(y + 8 * p + 2 * L::W * i, v[i]);
     }
 }
 
@@ -135,29 +140,29 @@ Twid<L> w16(int e) {
     return {L::set1(T(kW16[e][0])), L::set1(T(kW16[e][1]))};
 }
 
-// Last pass with 4 bits left: the twiddle-free DFT of 16 values at stride
-// s = N/16 as two radix-4 levels in registers, joined by the constant
-// twiddles w16^(i a); x may equal y.
+// The twiddle-free DFT of 16 vectors v[t] into out[k] as two radix-4
+// levels in registers, joined by the constant twiddles w16^(i a).
+template <class L, bool Inv>
+inline void bfly16_regs(const typename L::V* v, typename L::V* out) {
+    using O = Ops<L, Inv>;
+    typename L::V u[4][4];
+    for (int i = 0; i < 4; ++i) {
+        bfly4<L, Inv>(v[i], v[i + 4], v[i + 8], v[i + 12], u[i][0], u[i][1], u[i][2], u[i][3]);
+        for (int a = 1; i > 0 && a < 4; ++a) u[i][a] = O::cmul(u[i][a], w16<L>(i * a));
+    }
+    for (int a = 0; a < 4; ++a)
+        bfly4<L, Inv>(u[0][a], u[1][a], u[2][a], u[3][a], out[a], out[a + 4], out[a + 8], out[a + 12]);
+}
+
+// Last pass with 4 bits left: the DFT of 16 values at stride s = N/16;
+// x may equal y.
 template <class L, bool Inv>
 void last_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
-    using O = Ops<L, Inv>;
-    using V = typename L::V;
-    Twid<L> inner[4][4];
-    for (int i = 1; i < 4; ++i)
-        for (int a = 1; a < 4; ++a) inner[i][a] = w16<L>(i * a);
     for (ptrdiff_t q = 0; q < s; q += L::W) {
-        V u[4][4];
-        for (int i = 0; i < 4; ++i) {
-            bfly4<L, Inv>(L::load(x + 2 * (q + i * s)), L::load(x + 2 * (q + (i + 4) * s)),
-                          L::load(x + 2 * (q + (i + 8) * s)), L::load(x + 2 * (q + (i + 12) * s)), u[i][0], u[i][1],
-                          u[i][2], u[i][3]);
-            for (int a = 1; i > 0 && a < 4; ++a) u[i][a] = O::cmul(u[i][a], inner[i][a]);
-        }
-        for (int a = 0; a < 4; ++a) {
-            V z[4];
-            bfly4<L, Inv>(u[0][a], u[1][a], u[2][a], u[3][a], z[0], z[1], z[2], z[3]);
-            for (int b = 0; b < 4; ++b) L::store(y + 2 * (q + s * (a + 4 * b)), scale ? L::mul(z[b], *scale) : z[b]);
-        }
+        typename L::V v[16], z[16];
+        for (int t = 0; t < 16; ++t) v[t] = L::load(x + 2 * (q + t * s));
+        bfly16_regs<L, Inv>(v, z);
+        for (int k = 0; k < 16; ++k) L::store(y + 2 * (q + s * k), scale ? L::mul(z[k], *scale) : z[k]);
     }
 }
 
@@ -177,29 +182,33 @@ void last_pass4(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typ
     }
 }
 
-// Last pass with 3 bits left: twiddle-free radix 8 at stride s = N/8.
+// The twiddle-free DFT of 8 vectors v[t] into out[k].
 template <class L, bool Inv>
-void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+inline void bfly8_regs(const typename L::V* v, typename L::V* out) {
     using O = Ops<L, Inv>;
     using T = typename L::T;
     const T r2 = T(0.70710678118654752440);
+    const auto a0 = L::add(v[0], v[4]), a1 = L::add(v[1], v[5]), a2 = L::add(v[2], v[6]), a3 = L::add(v[3], v[7]);
+    const auto b0 = L::sub(v[0], v[4]), b1 = L::sub(v[1], v[5]), b2 = L::sub(v[2], v[6]), b3 = L::sub(v[3], v[7]);
+    // b_k * w8^k: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
+    typename L::V c1, c2, rb3, unused;
+    O::pm_rot(b1, L::swap(b1), c1, unused);
+    O::pm_rot(L::set1(0), L::swap(b2), c2, unused);
+    O::pm_rot(L::set1(0), L::swap(b3), rb3, unused);
+    c1 = L::mul(c1, r2);
+    const auto c3 = L::mul(L::sub(rb3, b3), r2);
+    bfly4<L, Inv>(a0, a1, a2, a3, out[0], out[2], out[4], out[6]);
+    bfly4<L, Inv>(b0, c1, c2, c3, out[1], out[3], out[5], out[7]);
+}
+
+// Last pass with 3 bits left: twiddle-free radix 8 at stride s = N/8.
+template <class L, bool Inv>
+void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
     for (ptrdiff_t q = 0; q < s; q += L::W) {
-        typename L::V v[8];
+        typename L::V v[8], z[8];
         for (int j = 0; j < 8; ++j) v[j] = L::load(x + 2 * (q + j * s));
-        const auto a0 = L::add(v[0], v[4]), a1 = L::add(v[1], v[5]), a2 = L::add(v[2], v[6]), a3 = L::add(v[3], v[7]);
-        const auto b0 = L::sub(v[0], v[4]), b1 = L::sub(v[1], v[5]), b2 = L::sub(v[2], v[6]), b3 = L::sub(v[3], v[7]);
-        // b_k * w8^k: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
-        typename L::V c1, c2, rb3, unused;
-        O::pm_rot(b1, L::swap(b1), c1, unused);
-        O::pm_rot(L::set1(0), L::swap(b2), c2, unused);
-        O::pm_rot(L::set1(0), L::swap(b3), rb3, unused);
-        c1 = L::mul(c1, r2);
-        const auto c3 = L::mul(L::sub(rb3, b3), r2);
-        typename L::V e0, e1, e2, e3, o0, o1, o2, o3;
-        bfly4<L, Inv>(a0, a1, a2, a3, e0, e1, e2, e3);
-        bfly4<L, Inv>(b0, c1, c2, c3, o0, o1, o2, o3);
-        typename L::V out[8] = {e0, o0, e1, o1, e2, o2, e3, o3};
-        for (int j = 0; j < 8; ++j) L::store(y + 2 * (q + j * s), scale ? L::mul(out[j], *scale) : out[j]);
+        bfly8_regs<L, Inv>(v, z);
+        for (int j = 0; j < 8; ++j) L::store(y + 2 * (q + j * s), scale ? L::mul(z[j], *scale) : z[j]);
     }
 }
 
@@ -273,12 +282,43 @@ void first_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t n, const t
     }
 }
 
+// The whole transform of 16, 32 or 64 points in registers of four
+// values: the first pass's butterflies, twiddles and transposes, then the
+// last pass's DFT of 4, 8 or 16 registers, with no trip through memory in
+// between.
+template <class L, bool Inv, int Order>
+void small_dft(const typename L::T* x, typename L::T* y, const typename L::T* tw, const typename L::T* scale) {
+    static_assert(L::W == 4, "four values a register");
+    constexpr int m = 1 << (Order - 2);
+    constexpr int gs = Order - 2 < 3 ? Order - 2 : sizeof(typename L::T) == 4 ? 3 : 2;  // log2 of wide_group
+    static_assert(ptrdiff_t(1) << gs == wide_group<typename L::T>(Order), "table groups");
+    typename L::V v[m], z[m];
+    for (int p = 0; p < m; p += 4) first_regs<L, Inv>(x, m, p, tw, gs, v + p);
+    if constexpr (Order == 4)
+        bfly4<L, Inv>(v[0], v[1], v[2], v[3], z[0], z[1], z[2], z[3]);
+    else if constexpr (Order == 5)
+        bfly8_regs<L, Inv>(v, z);
+    else
+        bfly16_regs<L, Inv>(v, z);
+    if (scale)
+        for (int j = 0; j < m; ++j) z[j] = L::mul(z[j], *scale);
+    for (int j = 0; j < m; ++j) L::store(y + 8 * j, z[j]);
+}
+
+template <class L, bool Inv>
+void small_dft(int order, const typename L::T* x, typename L::T* y, const typename L::T* tw,
+               const typename L::T* scale) {
+    if (order == 4) return small_dft<L, Inv, 4>(x, y, tw, scale);
+    if (order == 5) return small_dft<L, Inv, 5>(x, y, tw, scale);
+    small_dft<L, Inv, 6>(x, y, tw, scale);
+}
+
 // The passes of one transform: the first radix-4 pass, twiddled radix-4
 // and (where the lanes have the registers for it) fused radix-16 passes,
 // and a twiddle-free last pass of 2, 3 or 4 bits. Passes whose stride is
 // narrower than a register of L run on the narrower lanes H.
 template <class L, class H, bool Inv>
-void run(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst, typename L::T* scratch,
+__attribute__((noinline)) void run(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst, typename L::T* scratch,
          const typename L::T* scale) {
     using T = typename L::T;
     const ptrdiff_t n = ptrdiff_t(1) << order;
@@ -336,6 +376,14 @@ void run(int order, const typename L::T* tw, const typename L::T* src, typename 
 template <class L, class H = L>
 void run_dir(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst,
              typename L::T* scratch, bool inverse, const typename L::T* scale) {
+    // 16 and 32 points (and 64 with 32 registers) go straight through
+    // registers when four values fill one.
+    using Q = std::conditional_t<L::W == 4, L, H>;
+    if constexpr (Q::W == 4) {
+        if (order <= (L::kFuse ? 6 : 5))
+            return inverse ? small_dft<Q, true>(order, src, dst, tw, scale)
+                           : small_dft<Q, false>(order, src, dst, tw, scale);
+    }
     if (inverse)
         run<L, H, true>(order, tw, src, dst, scratch, scale);
     else

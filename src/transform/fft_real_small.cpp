@@ -41,62 +41,80 @@ VEKS_INLINE void root(int m, T& c, T& s) {
     }
 }
 
-// Forward: x[S*n], n < N, into the half spectrum re/im[0..N/2].
+template <bool Scaled, class T>
+VEKS_INLINE T scaled(T v, T f) {
+    if constexpr (Scaled) return v * f; else return v;
+}
+
+// A half spectrum X[0..H] held in local arrays.
+template <class T, int H>
+struct Half {
+    T re[H + 1], im[H + 1];
+    VEKS_INLINE void put(int k, T r, T i) { re[k] = r, im[k] = i; }
+};
+
+// Forward: x[S*n], n < N, into the half spectrum X[0..N/2], handed to
+// out.put(k, re, im) once per k (the imaginary parts at 0 and N/2 are 0).
 template <class T, int N, int S>
 struct Fwd {
-    static VEKS_INLINE void run(const T* x, T* re, T* im) {
+    template <class Out>
+    static VEKS_INLINE void run(const T* x, Out& out) {
         constexpr int Q = N / 4, E = N / 8;
-        T ur[Q + 1], ui[Q + 1], zr[E + 1], zi[E + 1], yr[E + 1], yi[E + 1];
-        Fwd<T, N / 2, 2 * S>::run(x, ur, ui);
-        Fwd<T, N / 4, 4 * S>::run(x + S, zr, zi);
-        Fwd<T, N / 4, 4 * S>::run(x + 3 * S, yr, yi);
+        Half<T, Q> u;
+        Half<T, E> z, y;
+        Fwd<T, N / 2, 2 * S>::run(x, u);
+        Fwd<T, N / 4, 4 * S>::run(x + S, z);
+        Fwd<T, N / 4, 4 * S>::run(x + 3 * S, y);
         {
-            const T s = zr[0] + yr[0], d = zr[0] - yr[0];
-            re[0] = ur[0] + s, im[0] = 0;
-            re[2 * Q] = ur[0] - s, im[2 * Q] = 0;
-            re[Q] = ur[Q], im[Q] = -d;
+            const T s = z.re[0] + y.re[0], d = z.re[0] - y.re[0];
+            out.put(0, u.re[0] + s, 0);
+            out.put(2 * Q, u.re[0] - s, 0);
+            out.put(Q, u.re[Q], -d);
         }
 #pragma GCC unroll 8
         for (int k = 1; k < E; ++k) {
             T c1, s1, c3, s3;
             root<T, N>(k, c1, s1);
             root<T, N>(3 * k, c3, s3);
-            const T ar = zr[k] * c1 + zi[k] * s1, ai = zi[k] * c1 - zr[k] * s1;
-            const T br = yr[k] * c3 + yi[k] * s3, bi = yi[k] * c3 - yr[k] * s3;
+            const T ar = z.re[k] * c1 + z.im[k] * s1, ai = z.im[k] * c1 - z.re[k] * s1;
+            const T br = y.re[k] * c3 + y.im[k] * s3, bi = y.im[k] * c3 - y.re[k] * s3;
             const T sr = ar + br, si = ai + bi, dr = ar - br, di = ai - bi;
-            re[k] = ur[k] + sr, im[k] = ui[k] + si;
-            re[2 * Q - k] = ur[k] - sr, im[2 * Q - k] = si - ui[k];
-            re[Q - k] = ur[Q - k] - di, im[Q - k] = ui[Q - k] - dr;
-            re[Q + k] = ur[Q - k] + di, im[Q + k] = -ui[Q - k] - dr;
+            out.put(k, u.re[k] + sr, u.im[k] + si);
+            out.put(2 * Q - k, u.re[k] - sr, si - u.im[k]);
+            out.put(Q - k, u.re[Q - k] - di, u.im[Q - k] - dr);
+            out.put(Q + k, u.re[Q - k] + di, -u.im[Q - k] - dr);
         }
         if constexpr (E > 0) {
             // w^(N/8) = c(1 - i), w^(3N/8) = -c(1 + i), Z and Y real here.
             const T c = sines<T>()[128];
-            const T sr = c * (zr[E] - yr[E]), si = -c * (zr[E] + yr[E]);
-            re[E] = ur[E] + sr, im[E] = ui[E] + si;
-            re[3 * E] = ur[E] - sr, im[3 * E] = si - ui[E];
+            const T sr = c * (z.re[E] - y.re[E]), si = -c * (z.re[E] + y.re[E]);
+            out.put(E, u.re[E] + sr, u.im[E] + si);
+            out.put(3 * E, u.re[E] - sr, si - u.im[E]);
         }
     }
 };
 
 template <class T, int S>
 struct Fwd<T, 2, S> {
-    static VEKS_INLINE void run(const T* x, T* re, T* im) {
-        re[0] = x[0] + x[S], re[1] = x[0] - x[S];
-        im[0] = im[1] = 0;
+    template <class Out>
+    static VEKS_INLINE void run(const T* x, Out& out) {
+        const T a = x[0], b = x[S];
+        out.put(0, a + b, 0);
+        out.put(1, a - b, 0);
     }
 };
 
 template <class T, int S>
 struct Fwd<T, 1, S> {
-    static VEKS_INLINE void run(const T* x, T* re, T* im) { re[0] = x[0], im[0] = 0; }
+    template <class Out>
+    static VEKS_INLINE void run(const T* x, Out& out) { out.put(0, x[0], 0); }
 };
 
 // Inverse: the half spectrum re/im[0..N/2] (imaginary parts at 0 and N/2
-// ignored) into x[S*n], n < N, unnormalised.
-template <class T, int N, int S>
+// ignored) into x[S*n], n < N, unnormalised or times f.
+template <class T, int N, int S, bool Scaled>
 struct Inv {
-    static VEKS_INLINE void run(const T* re, const T* im, T* x) {
+    static VEKS_INLINE void run(const T* re, const T* im, T* x, T f) {
         constexpr int Q = N / 4, E = N / 8;
         T ur[Q + 1], ui[Q + 1], zr[E + 1], zi[E + 1], yr[E + 1], yi[E + 1];
         {
@@ -128,20 +146,22 @@ struct Inv {
             zr[E] = r2 * (sr - si), zi[E] = 0;
             yr[E] = -r2 * (sr + si), yi[E] = 0;
         }
-        Inv<T, N / 2, 2 * S>::run(ur, ui, x);
-        Inv<T, N / 4, 4 * S>::run(zr, zi, x + S);
-        Inv<T, N / 4, 4 * S>::run(yr, yi, x + 3 * S);
+        Inv<T, N / 2, 2 * S, Scaled>::run(ur, ui, x, f);
+        Inv<T, N / 4, 4 * S, Scaled>::run(zr, zi, x + S, f);
+        Inv<T, N / 4, 4 * S, Scaled>::run(yr, yi, x + 3 * S, f);
     }
 };
 
-template <class T, int S>
-struct Inv<T, 2, S> {
-    static VEKS_INLINE void run(const T* re, const T*, T* x) { x[0] = re[0] + re[1], x[S] = re[0] - re[1]; }
+template <class T, int S, bool Scaled>
+struct Inv<T, 2, S, Scaled> {
+    static VEKS_INLINE void run(const T* re, const T*, T* x, T f) {
+        x[0] = scaled<Scaled>(re[0] + re[1], f), x[S] = scaled<Scaled>(re[0] - re[1], f);
+    }
 };
 
-template <class T, int S>
-struct Inv<T, 1, S> {
-    static VEKS_INLINE void run(const T* re, const T*, T* x) { x[0] = re[0]; }
+template <class T, int S, bool Scaled>
+struct Inv<T, 1, S, Scaled> {
+    static VEKS_INLINE void run(const T* re, const T*, T* x, T f) { x[0] = scaled<Scaled>(re[0], f); }
 };
 
 // Where X[k] = (body[2k], body[2k+1]) starts relative to dst (Pack lacks
@@ -149,38 +169,48 @@ struct Inv<T, 1, S> {
 inline int body_shift(Packed p) { return p == Packed::Pack ? 1 : 0; }
 inline int nyquist_at(Packed p, int n) { return p == Packed::Perm ? 1 : p == Packed::Pack ? n - 1 : n; }
 
+// The spectrum of N points stored straight into a packed layout. Both
+// directions read every input before they write the first output, so src
+// may equal dst.
+template <class T, int N, bool Scaled>
+struct PackedOut {
+    T* d;
+    int shift, nyquist;
+    T f;
+    VEKS_INLINE void put(int k, T r, T i) {
+        if (k == 0) {
+            d[0] = scaled<Scaled>(r, f);
+        } else if (2 * k == N) {
+            d[nyquist] = scaled<Scaled>(r, f);
+        } else {
+            d[2 * k - shift] = scaled<Scaled>(r, f);
+            d[2 * k + 1 - shift] = scaled<Scaled>(i, f);
+        }
+    }
+};
+
 template <class T, int Order, bool Scaled>
 void forward(const T* src, T* dst, Packed to, T scale) {
-    constexpr int N = 1 << Order, H = N / 2;
-    T x[N], re[H + 1], im[H + 1];
-    for (int i = 0; i < N; ++i) x[i] = src[i];
-    Fwd<T, N, 1>::run(x, re, im);
-    if constexpr (Scaled)
-        for (int k = 0; k <= H; ++k) re[k] *= scale, im[k] *= scale;
-    dst[0] = re[0];
-    if (to == Packed::CCS) dst[1] = 0;
-    if constexpr (N > 1) {
-        const int b = body_shift(to);
-        for (int k = 1; k < H; ++k) dst[2 * k - b] = re[k], dst[2 * k + 1 - b] = im[k];
-        dst[nyquist_at(to, N)] = re[H];
-        if (to == Packed::CCS) dst[N + 1] = 0;
+    constexpr int N = 1 << Order;
+    PackedOut<T, N, Scaled> out{dst, body_shift(to), nyquist_at(to, N), scale};
+    Fwd<T, N, 1>::run(src, out);
+    if (to == Packed::CCS) {
+        dst[1] = 0;
+        if (N > 1) dst[N + 1] = 0;
     }
 }
 
 template <class T, int Order, bool Scaled>
 void inverse(const T* src, T* dst, Packed from, T scale) {
     constexpr int N = 1 << Order, H = N / 2;
-    T x[N], re[H + 1], im[H + 1];
+    T re[H + 1], im[H + 1];
     re[0] = src[0], im[0] = 0;
     if constexpr (N > 1) {
         const int b = body_shift(from);
         for (int k = 1; k < H; ++k) re[k] = src[2 * k - b], im[k] = src[2 * k + 1 - b];
         re[H] = src[nyquist_at(from, N)], im[H] = 0;
     }
-    Inv<T, N, 1>::run(re, im, x);
-    if constexpr (Scaled)
-        for (int i = 0; i < N; ++i) x[i] *= scale;
-    for (int i = 0; i < N; ++i) dst[i] = x[i];
+    Inv<T, N, 1, Scaled>::run(re, im, dst, scale);
 }
 
 template <class T>

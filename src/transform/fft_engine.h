@@ -81,6 +81,11 @@ void perm_to(Packed to, T* d, int n);
 // Writes the Perm form of a packed spectrum `src` into dst (may be equal).
 template <class T>
 void to_perm(Packed from, const T* src, T* dst, int n);
+// Inverse real FFT of a packed spectrum into 2^order reals at dst (may
+// equal src); `work` as for rfft_to_perm.
+template <class T>
+void rfft_from_packed(const RealPlan<T>& plan, Packed from, const T* src, T* dst, const T* scale,
+                      T* work = nullptr);
 
 }  // namespace fft
 }  // namespace veks

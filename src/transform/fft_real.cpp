@@ -124,30 +124,28 @@ struct InverseSplit {
     }
 };
 
-// The pairs from k up to M/2 - 1 in whole blocks of lanes; returns where
-// the blocks stopped.
+// The pairs from k up to M/2 - 1 in whole blocks of lanes, read from `in`
+// and written to `out` (may be equal); returns where the blocks stopped.
 template <bool wide, class Op, class T>
-std::ptrdiff_t split_run(T* d, const T* tw, std::ptrdiff_t k, std::ptrdiff_t m) {
+std::ptrdiff_t split_run(const T* in, T* out, const T* tw, std::ptrdiff_t k, std::ptrdiff_t m) {
     using P = Pairs<T, wide>;
     using V = typename P::V;
     for (; k + P::lanes <= m / 2; k += P::lanes) {
-        T* pk = d + 2 * k;
-        T* pj = d + 2 * (m - k);
         V ar, ai, br, bi, c, s, kr, ki, jr, ji;
-        P::load(pk, ar, ai);
-        P::load_rev(pj, br, bi);
+        P::load(in + 2 * k, ar, ai);
+        P::load_rev(in + 2 * (m - k), br, bi);
         P::load(tw + 2 * k, c, s);
         Op::pair(ar, ai, br, bi, c, s, kr, ki, jr, ji);
-        P::store(pk, kr, ki);
-        P::store_rev(pj, jr, ji);
+        P::store(out + 2 * k, kr, ki);
+        P::store_rev(out + 2 * (m - k), jr, ji);
     }
     return k;
 }
 
 template <class Op, class T>
-void split_all(T* d, const T* tw, std::ptrdiff_t m) {
-    if (avx2_usable()) return avx2_real_split(d, tw, m, std::is_same_v<Op, InverseSplit>);
-    split_run<false, Op>(d, tw, split_run<true, Op>(d, tw, 1, m), m);
+void split_all(const T* in, T* out, const T* tw, std::ptrdiff_t m) {
+    if (avx2_usable()) return avx2_real_split(in, out, tw, m, std::is_same_v<Op, InverseSplit>);
+    split_run<false, Op>(in, out, tw, split_run<true, Op>(in, out, tw, 1, m), m);
 }
 
 }  // namespace
@@ -160,23 +158,33 @@ void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale,
     const T a = dst[0], b = dst[1];
     dst[0] = a + b;
     dst[1] = a - b;
-    split_all<ForwardSplit>(dst, plan.real_tw, m);
+    split_all<ForwardSplit>(dst, dst, plan.real_tw, m);
     if (m >= 2) dst[m + 1] = -dst[m + 1];
+}
+
+// Out of place the recombination reads the spectrum where the caller left
+// it (Perm and CCS hold X[k] at 2k), so the spectrum is never copied.
+template <class T>
+void rfft_from_packed(const RealPlan<T>& plan, Packed from, const T* src, T* dst, const T* scale, T* work) {
+    const int n = 1 << plan.order;
+    if (plan.small) return small_real_inverse(plan.order, src, dst, from, scale);
+    if (from == Packed::Pack) {
+        to_perm(from, src, dst, n);
+        src = dst;
+    }
+    const std::ptrdiff_t m = n / 2;
+    const T r0 = src[0], rh = src[from == Packed::CCS ? n : 1];
+    split_all<InverseSplit>(src, dst, plan.ccs_tw, m);
+    dst[0] = r0 + rh;
+    dst[1] = r0 - rh;
+    dst[m] = 2 * src[m];
+    dst[m + 1] = -2 * src[m + 1];
+    cfft(plan.half, dst, dst, true, scale, work);
 }
 
 template <class T>
 void rfft_from_perm(const RealPlan<T>& plan, T* data, const T* scale, T* work) {
-    if (plan.small) return small_real_inverse(plan.order, data, data, Packed::Perm, scale);
-    const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
-    const T r0 = data[0], rh = data[1];
-    data[0] = r0 + rh;
-    data[1] = r0 - rh;
-    split_all<InverseSplit>(data, plan.ccs_tw, m);
-    if (m >= 2) {
-        data[m] = 2 * data[m];
-        data[m + 1] = -2 * data[m + 1];
-    }
-    cfft(plan.half, data, data, true, scale, work);
+    rfft_from_packed(plan, Packed::Perm, data, data, scale, work);
 }
 
 template <class T>
@@ -218,6 +226,9 @@ void to_perm(Packed from, const T* src, T* dst, int n) {
 template void rfft_to_perm<float>(const RealPlan<float>&, const float*, float*, const float*, float*);
 template void rfft_to_perm<double>(const RealPlan<double>&, const double*, double*, const double*, double*);
 template void rfft_from_perm<float>(const RealPlan<float>&, float*, const float*, float*);
+template void rfft_from_packed<float>(const RealPlan<float>&, Packed, const float*, float*, const float*, float*);
+template void rfft_from_packed<double>(const RealPlan<double>&, Packed, const double*, double*, const double*,
+                                       double*);
 template void rfft_from_perm<double>(const RealPlan<double>&, double*, const double*, double*);
 template void perm_to<float>(Packed, float*, int);
 template void perm_to<double>(Packed, double*, int);

@@ -38,8 +38,7 @@ VekStatus inverse(Packed from, const void* spec, std::uint32_t id, const T* src,
         small_real_inverse(s.order, src, dst, from, direction_scale(s, true));
         return vekStsNoErr;
     }
-    to_perm(from, src, dst, 1 << s.order);
-    rfft_from_perm(real_plan(s), dst, direction_scale(s, true), work.as<T>());
+    rfft_from_packed(real_plan(s), from, src, dst, direction_scale(s, true), work.as<T>());
     return vekStsNoErr;
 }
 

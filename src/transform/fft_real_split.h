@@ -9,10 +9,10 @@ namespace veks {
 namespace fft {
 
 // Recombines the pairs (k, m - k), 1 <= k < m/2, of the m complex values at
-// d in place with the table tw: the forward split with the halved
-// recombination table, or the inverse with the CCS table.
+// `in` into `out` (may be equal) with the table tw: the forward split with
+// the halved recombination table, or the inverse with the CCS table.
 template <class T>
-void avx2_real_split(T* d, const T* tw, std::ptrdiff_t m, bool inverse);
+void avx2_real_split(const T* in, T* out, const T* tw, std::ptrdiff_t m, bool inverse);
 
 }  // namespace fft
 }  // namespace veks

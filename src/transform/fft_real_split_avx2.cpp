@@ -124,15 +124,15 @@ struct F1 : FloatOps<16> {
     static void store_rev(T* p, V v) { store(p, v); }
 };
 
-// The pairs from k up to M/2 - 1 in whole blocks of P::lanes; returns
-// where the blocks stopped.
-template <class P, bool Inv>
-std::ptrdiff_t run(typename P::T* d, const typename P::T* tw, std::ptrdiff_t k, std::ptrdiff_t m) {
+// The pairs from k up to M/2 - 1 in whole blocks of P::lanes, from `in`
+// to `out` (may be equal); returns where the blocks stopped.
+template <class P, bool Inv, class T = typename P::T>
+std::ptrdiff_t run(const T* in, T* out, const T* tw, std::ptrdiff_t k, std::ptrdiff_t m) {
     using V = typename P::V;
     for (; k + P::lanes <= m / 2; k += P::lanes) {
-        auto* pk = d + 2 * k;
-        auto* pj = d + 2 * (m - k);
-        const V a = P::load(pk), b = P::conj(P::load_rev(pj)), t = P::load(tw + 2 * k);
+        T* pk = out + 2 * k;
+        T* pj = out + 2 * (m - k);
+        const V a = P::load(in + 2 * k), b = P::conj(P::load_rev(in + 2 * (m - k))), t = P::load(tw + 2 * k);
         const V diff = P::sub(a, b);
         const V cross = P::mul(P::swap(diff), P::dup_re(t));
         if constexpr (Inv) {
@@ -149,27 +149,27 @@ std::ptrdiff_t run(typename P::T* d, const typename P::T* tw, std::ptrdiff_t k, 
 }
 
 template <bool Inv>
-void split(double* d, const double* tw, std::ptrdiff_t m) {
-    run<D1, Inv>(d, tw, run<D2, Inv>(d, tw, 1, m), m);
+void split(const double* in, double* out, const double* tw, std::ptrdiff_t m) {
+    run<D1, Inv>(in, out, tw, run<D2, Inv>(in, out, tw, 1, m), m);
 }
 
 template <bool Inv>
-void split(float* d, const float* tw, std::ptrdiff_t m) {
-    run<F1, Inv>(d, tw, run<F2, Inv>(d, tw, run<F4, Inv>(d, tw, 1, m), m), m);
+void split(const float* in, float* out, const float* tw, std::ptrdiff_t m) {
+    run<F1, Inv>(in, out, tw, run<F2, Inv>(in, out, tw, run<F4, Inv>(in, out, tw, 1, m), m), m);
 }
 
 }  // namespace
 
 template <class T>
-void avx2_real_split(T* d, const T* tw, std::ptrdiff_t m, bool inverse) {
+void avx2_real_split(const T* in, T* out, const T* tw, std::ptrdiff_t m, bool inverse) {
     if (inverse)
-        split<true>(d, tw, m);
+        split<true>(in, out, tw, m);
     else
-        split<false>(d, tw, m);
+        split<false>(in, out, tw, m);
 }
 
-template void avx2_real_split<float>(float*, const float*, std::ptrdiff_t, bool);
-template void avx2_real_split<double>(double*, const double*, std::ptrdiff_t, bool);
+template void avx2_real_split<float>(const float*, float*, const float*, std::ptrdiff_t, bool);
+template void avx2_real_split<double>(const double*, double*, const double*, std::ptrdiff_t, bool);
 
 }  // namespace fft
 }  // namespace veks

@@ -176,11 +176,22 @@ void BM_8u32f_volk_8i(benchmark::State& st) {
 void BM_32f64f_volk(benchmark::State& st) {
     run(st, [](Buffers& b, int n) { volk_32f_convert_64f((double*)b.dst, b.f32(), unsigned(n)); });
 }
+// VOLK has no threshold; its nearest kernel is the element-wise maximum
+// against a vector of levels (one more source stream than the in-place
+// threshold reads).
+void BM_ThresholdLT_32f_I_volk_max(benchmark::State& st) {
+    const long n = st.range(0);
+    float* level = reinterpret_cast<float*>(veksMalloc_32f(int(n)));
+    for (long i = 0; i < n; ++i) level[i] = 0.5f;
+    run(st, [level](Buffers& b, int len) { volk_32f_x2_max_32f(b.f32(), b.f32(), level, unsigned(len)); });
+    veksFree(level);
+}
 BENCHMARK(BM_16s32f_volk) SIZES;
 BENCHMARK(BM_32f16s_volk) SIZES;
 BENCHMARK(BM_32f8u_volk_8i) SIZES;
 BENCHMARK(BM_8u32f_volk_8i) SIZES;
 BENCHMARK(BM_32f64f_volk) SIZES;
+BENCHMARK(BM_ThresholdLT_32f_I_volk_max) SIZES;
 #endif
 
 }  // namespace

@@ -60,6 +60,7 @@ EXPLICIT_PAIRS = [
     ('BM_veksFlip_32f', 'BM_scalar_flip'),
     ('BM_32f8u_veks', 'BM_32f8u_volk_8i'),
     ('BM_8u32f_veks', 'BM_8u32f_volk_8i'),
+    ('BM_ThresholdLT_32f_I_veks', 'BM_ThresholdLT_32f_I_volk_max'),
     ('BM_veks_fir_32f', 'BM_liquid_firfilt_rrrf'),
     ('BM_veks_fir_32f', 'BM_plain_loop_32f'),
     ('BM_veks_fir_32fc', 'BM_liquid_firfilt_cccf'),

@@ -193,6 +193,52 @@ TEST(WidePaths, ComplexForms) {
                              true, rsub_part<double>);
 }
 
+// The complex products take a wider path when the sources and the
+// destination share their offset within a 64-byte line; every such shift.
+template <class C, class T>
+void check_complex_in_step() {
+    const C k{T(0.75), T(-1.5)};
+    constexpr int per_line = 64 / sizeof(C);
+    for (int len : lengths()) {
+        const int n = 2 * (len + 2 * per_line);
+        const auto a = fdata<T>(n + 16, len), b = fdata<T>(n + 16, len + 5), old = fdata<T>(n + 16, len + 9);
+        std::vector<T> d(n + 16), want(n + 16), kb(n);
+        for (int i = 0; i < n; ++i) kb[i] = (i & 1) ? k.im : k.re;
+        auto line = [](const std::vector<T>& v) {
+            const auto at = reinterpret_cast<std::uintptr_t>(v.data());
+            return static_cast<int>(((64 - at % 64) % 64) / sizeof(T));
+        };
+        for (int shift = 0; shift < per_line; ++shift) {
+            const T* pa = a.data() + line(a) + 2 * shift;
+            const T* pb = b.data() + line(b) + 2 * shift;
+            T* pd = d.data() + line(d) + 2 * shift;
+            for (int form = 0; form < 3; ++form) {
+                std::memcpy(d.data(), old.data(), d.size() * sizeof(T));
+                want = old;
+                T* pw = want.data() + (pd - d.data());
+                const T* src_b = form == 1 ? kb.data() : pb;
+                for (int i = 0; i < 2 * len; ++i)
+                    pw[i] = form == 2 ? pw[i] + cmul_part(pa, src_b, i) : cmul_part(pa, src_b, i);
+                const C* ca = reinterpret_cast<const C*>(pa);
+                const C* cb = reinterpret_cast<const C*>(pb);
+                C* cd = reinterpret_cast<C*>(pd);
+                VekStatus st;
+                if constexpr (sizeof(T) == 4)
+                    st = form == 0 ? veksMul_32fc(ca, cb, cd, len) : form == 1 ? veksMulC_32fc(ca, k, cd, len) : veksAddProduct_32fc(ca, cb, cd, len);
+                else
+                    st = form == 0 ? veksMul_64fc(ca, cb, cd, len) : form == 1 ? veksMulC_64fc(ca, k, cd, len) : veksAddProduct_64fc(ca, cb, cd, len);
+                ASSERT_EQ(st, vekStsNoErr);
+                ASSERT_TRUE(vt::same_bits(d.data(), want.data(), d.size())) << "form " << form << " len " << len << " shift " << shift;
+            }
+        }
+    }
+}
+
+TEST(WidePaths, ComplexFormsInStep) {
+    check_complex_in_step<Vek32fc, float>();
+    check_complex_in_step<Vek64fc, double>();
+}
+
 // Scaled integer forms against the exact 128-bit reference, on every
 // scale-factor path: sign only, left shift, plain, one, right shift.
 template <class T>

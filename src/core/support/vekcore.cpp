@@ -16,9 +16,14 @@ std::atomic<int64_t> g_live{0};
 std::atomic<int64_t> g_calls{0};
 std::atomic<uint64_t> g_last_size{0};
 
+// Read once: glibc answers _SC_NPROCESSORS_ONLN by opening and parsing a
+// sysfs file, which cost more than a short parallel call itself.
 int processor_count() {
-    long n = sysconf(_SC_NPROCESSORS_ONLN);
-    return n > 0 ? static_cast<int>(n) : 1;
+    static const int count = [] {
+        const long n = sysconf(_SC_NPROCESSORS_ONLN);
+        return n > 0 ? static_cast<int>(n) : 1;
+    }();
+    return count;
 }
 
 bool injected_failure() {

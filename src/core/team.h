@@ -6,6 +6,8 @@
 #ifndef VEKS_CORE_TEAM_H
 #define VEKS_CORE_TEAM_H
 
+#include <type_traits>
+
 namespace veks {
 
 // The largest team one call gets (the caller and its helpers).
@@ -20,6 +22,14 @@ using TeamPiece = int (*)(void* ctx, int index);
 // flags the pieces raise end up in the caller's MXCSR. Nested calls, and
 // calls while another thread holds the helpers, run serially.
 int team_run(int pieces, TeamPiece body, void* ctx);
+
+// team_run over a callable: f(k) for every k in [0, pieces), each piece
+// returning non-zero for its special case.
+template <class F>
+int team_for(int pieces, F&& f) {
+    using Fn = std::remove_reference_t<F>;
+    return team_run(pieces, [](void* c, int k) { return int((*static_cast<Fn*>(c))(k)); }, &f);
+}
 
 }  // namespace veks
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include <omp.h>
 
 #include "core/support/vekcore.h"
+#include "core/team.h"
 #include "core/workbuf.h"
 #include "corr_direct.h"
 #include "transform/fft_spec.h"
@@ -215,13 +215,13 @@ VekStatus overlap_save(const Input<T>& L, const Input<T>& S, T* out, std::int64_
         for (std::int64_t j = j0; j <= j1; ++j) os.block(j, ws.block(0), ws.work(0));
         return vekStsNoErr;
     }
-    // Blocks dealt round-robin; blocks never share outputs, so the result
-    // does not depend on the number of threads.
-#pragma omp parallel num_threads(team)
-    {
-        const int t = omp_get_thread_num(), nt = omp_get_num_threads();
-        for (std::int64_t j = j0 + t; j <= j1; j += nt) os.block(j, ws.block(t), ws.work(t));
-    }
+    // Blocks dealt round-robin to `team` pieces, each with its own buffers;
+    // blocks never share outputs, so the result does not depend on which
+    // thread runs a piece.
+    team_for(team, [&](int t) {
+        for (std::int64_t j = j0 + t; j <= j1; j += team) os.block(j, ws.block(t), ws.work(t));
+        return 0;
+    });
     return vekStsNoErr;
 }
 

@@ -4,12 +4,11 @@
 #include "filter/fir_overlap_save.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 
-#include <omp.h>
 
 #include "core/support/vekcore.h"
+#include "core/team.h"
 
 namespace veks {
 namespace fir {
@@ -232,24 +231,24 @@ VekStatus fft_block(State<T>* s, const T* src, T* dst, int n) {
         for (int b = 1; b < blocks; ++b) VEKS_CHECK(later_block(s, src, dst, n, b, 0));
         return vekStsNoErr;
     }
-    // Blocks dealt round-robin; thread 0 also takes the first block, which
-    // holds the history. Each thread keeps the lowest status it met.
+    // Blocks dealt round-robin to T_ pieces, each with its own buffers;
+    // piece 0 also takes the first block, which holds the history. Each
+    // piece keeps the lowest status it met.
     for (int t = 0; t < T_; ++t) s->status[t] = 0;
-#pragma omp parallel num_threads(T_)
-    {
-        const int t = omp_get_thread_num(), team = omp_get_num_threads();
+    team_for(T_, [&](int t) {
         std::int32_t worst = 0;
         if (t == 0) {
             const VekStatus st = filter_block(s, blk, s->work_t(0));
             if (st == vekStsNoErr) copy_n(blk + L - 1, dst, S);
             worst = std::min<std::int32_t>(worst, st);
         }
-        for (int b = t == 0 ? team : t; b < blocks; b += team) {
+        for (int b = t == 0 ? T_ : t; b < blocks; b += T_) {
             if (b == 0) continue;
             worst = std::min<std::int32_t>(worst, later_block(s, src, dst, n, b, t));
         }
         s->status[t] = worst;
-    }
+        return 0;
+    });
     std::int32_t worst = 0;
     for (int t = 0; t < T_; ++t) worst = std::min(worst, s->status[t]);
     return worst;

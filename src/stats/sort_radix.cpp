@@ -1,13 +1,13 @@
 // LSD radix sort of values in place through a caller scratch buffer, and
 // its two-thread form: each thread sorts its chunk, then the two sorted
 // runs are merged into the destination, each thread writing one half.
-#include <omp.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "core/support/vekcore.h"
+#include "core/team.h"
 #include "sort_keys.h"
 #include "sort_kernels.h"
 
@@ -123,35 +123,26 @@ bool radix_parallel(typename SortKey<T, Descend>::U* a, typename SortKey<T, Desc
     using U = typename SortKey<T, Descend>::U;
     const int budget = ownGetNumThreads();
     if (budget < 2) return false;
-    int granted = 1;
-    std::size_t chunk = n;
-#pragma omp parallel num_threads(2)
-    {
-#pragma omp master
-        {
-            granted = omp_get_num_threads();
-            chunk = n / static_cast<std::size_t>(granted);
-        }
-#pragma omp barrier
-        const int t = omp_get_thread_num();
-        if (granted == 1) {
-            radix_keys<T, Descend>(a, b, n, true);
-        } else {
-            // Thread t sorts its chunk; the sorted keys are gathered in b.
-            const std::size_t off = static_cast<std::size_t>(t) * chunk;
-            const std::size_t cnt = t == granted - 1 ? n - off : chunk;
-            U* run = radix_keys<T, Descend>(a + off, b + off, cnt, false);
-            if (run != b + off) std::memcpy(b + off, run, cnt * sizeof(U));
-#pragma omp barrier
-            const U* x = b;
-            const U* y = b + chunk;
-            const std::size_t ny = n - chunk;
-            const std::size_t half = n / 2;
-            const std::size_t k0 = t == 0 ? 0 : half, k1 = t == 0 ? half : n;
-            const std::size_t i = merge_split(x, chunk, y, ny, k0);
-            merge_to_values<T, Descend>(x, chunk, i, y, ny, k0 - i, a + k0, k1 - k0);
-        }
-    }
+    // Each half is radix-sorted on its own and gathered in b; then each
+    // half of the result is merged from both runs into a.
+    const std::size_t chunk = n / 2;
+    team_for(2, [&](int t) {
+        const std::size_t off = static_cast<std::size_t>(t) * chunk;
+        const std::size_t cnt = t == 1 ? n - off : chunk;
+        U* run = radix_keys<T, Descend>(a + off, b + off, cnt, false);
+        if (run != b + off) std::memcpy(b + off, run, cnt * sizeof(U));
+        return 0;
+    });
+    const U* x = b;
+    const U* y = b + chunk;
+    const std::size_t ny = n - chunk;
+    const std::size_t half = n / 2;
+    team_for(2, [&](int t) {
+        const std::size_t k0 = t == 0 ? 0 : half, k1 = t == 0 ? half : n;
+        const std::size_t i = merge_split(x, chunk, y, ny, k0);
+        merge_to_values<T, Descend>(x, chunk, i, y, ny, k0 - i, a + k0, k1 - k0);
+        return 0;
+    });
     return true;
 }
 

@@ -14,7 +14,8 @@ using std::ptrdiff_t;
 
 // Bytes of one strip row: a cache line, so that the strided gather and
 // scatter use every byte they bring in.
-constexpr ptrdiff_t kStripRowBytes = 64;
+constexpr ptrdiff_t kStripRowBytes = 128;
+constexpr ptrdiff_t kStackBytes = 128 * 1024;
 
 template <class T>
 T* take(unsigned char*& cur, std::int64_t count) {
@@ -44,20 +45,21 @@ unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned cha
     for (ptrdiff_t e = 0; e < n1; ++e) base.twiddle(e, p->rows, col[2 * e], col[2 * e + 1]);
     T* row = reinterpret_cast<T*>(cur);
     take<T>(cur, build_wide_twiddles<T>(base, p->cols, row));
-    auto* dest = take<std::int32_t>(cur, n1);
+    auto* from = take<std::int32_t>(cur, n1);
     T* step = take<T>(cur, 2 * n1 * m);
     for (ptrdiff_t j = 0; j < n1; ++j) {
-        // Result row j of a strip holds frequency k = rev(j); odd orders
-        // keep the rows k < M on even memory rows and the others on odd ones.
+        // Strip row j holds frequency k = rev(j); odd orders keep the
+        // frequencies k < M on even memory rows and the others on odd ones.
         const std::int32_t k = bit_reverse(std::int32_t(j), p->rows);
-        dest[j] = p->rows == p->cols ? k : std::int32_t(((k << 1) | (k >> p->cols)) & (n1 - 1));
-        T* s = step + 2 * j * m;
+        const std::int32_t r = p->rows == p->cols ? k : std::int32_t(((k << 1) | (k >> p->cols)) & (n1 - 1));
+        from[r] = std::int32_t(j);
+        T* s = step + 2 * r * m;
         for (ptrdiff_t c = 0; c < m; ++c) base.twiddle(c * k, order, s[2 * c], s[2 * c + 1]);
     }
     p->col_tw = col;
     p->row_tw = row;
     p->step_tw = step;
-    p->dest = dest;
+    p->from = from;
     *out = p;
     return cur;
 }
@@ -68,7 +70,7 @@ void large_cfft(const LargePlan<T>& p, const T* src, T* dst, bool inverse, const
     const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
     const std::int64_t have = work ? float_sizes<T>(Domain::Complex, p.order).work - 32 : 0;
     ptrdiff_t width = widest;
-    while (width > lanes && n1 * width * cx > have) width /= 2;
+    while (width > lanes && n1 * width * cx > have && n1 * width * cx > kStackBytes) width /= 2;
     const std::int64_t need = std::max(n1 * width * cx, m * cx);
     // The work buffers of a few orders (and calls without one) are too
     // small for a strip: those take at most 64 KiB of stack.

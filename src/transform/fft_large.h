@@ -40,8 +40,8 @@ struct LargePlan {
     int row_kernel;         // kWide* level of the row transforms
     const T* col_tw;        // w_N1^e, e < N1, as (re, im)
     const T* row_tw;        // wide twiddle table of order `cols`
-    const T* step_tw;       // w_N^(c * rev(j)) at [j * M + c], j < N1, c < M
-    const std::int32_t* dest;  // memory row of result row j of a strip
+    const T* step_tw;       // w_N^(c * k) at [r * M + c] for memory row r holding frequency k
+    const std::int32_t* from;  // the strip row (bit-reversed frequency) that memory row r takes
 };
 
 // Builds the plan of `order` at `mem` (32-byte aligned) and returns the

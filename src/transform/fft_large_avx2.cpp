@@ -103,18 +103,21 @@ template <class L, bool Inv>
 struct Strip {
     using T = typename L::T;
     using V = typename L::V;
-    const LargePlan<T>& p;
+    const T* col_tw;
+    const T* step_tw;
+    const std::int32_t* from;
     ptrdiff_t n1, m, width;
     T* buf;
 
     T* row(ptrdiff_t r) const { return buf + 2 * r * width; }
 
-    // Twiddles w^j, w^2j, w^3j of a stage of length len from the table.
+    // Twiddles w^2j, w^j, w^3j (for memory rows 1, 2, 3 of the butterfly)
+    // of a stage of length len.
     void twiddles(ptrdiff_t j, ptrdiff_t len, Bcast<L>* w) const {
         const ptrdiff_t step = n1 / len;
-        w[0] = bcast_tw<L>(p.col_tw + 2 * (2 * j * step));  // row 1 holds DFT index 2
-        w[1] = bcast_tw<L>(p.col_tw + 2 * (j * step));
-        w[2] = bcast_tw<L>(p.col_tw + 2 * (3 * j * step));
+        w[0] = bcast_tw<L>(col_tw + 2 * (2 * j * step));
+        w[1] = bcast_tw<L>(col_tw + 2 * (j * step));
+        w[2] = bcast_tw<L>(col_tw + 2 * (3 * j * step));
     }
 
     void store4(T* const* o, ptrdiff_t v, V* y, const Bcast<L>* w) const {
@@ -155,34 +158,34 @@ struct Strip {
         }
     }
 
-    // Result row j times its twiddles, to its memory row.
-    void put(T* dst, ptrdiff_t c0, ptrdiff_t j, ptrdiff_t v, V y) const {
-        const V t = L::ldu(p.step_tw + 2 * (j * m + c0) + v);
-        L::stu(dst + 2 * (p.dest[j] * m + c0) + v, cmul<L, Inv>(y, L::re_dup(t), L::im_dup(t)));
+    void stage2() const {
+        for (ptrdiff_t g = 0; g < n1; g += 2)
+            for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
+                const V a = L::ld(row(g) + v), b = L::ld(row(g + 1) + v);
+                L::st(row(g) + v, L::add(a, b));
+                L::st(row(g + 1) + v, L::sub(a, b));
+            }
     }
 
-    // Last stage (radix 4 or 2, no twiddles) fused with the scatter.
-    void last(T* dst, ptrdiff_t c0) const {
-        const bool two = (n1 & 0x55555555) == 0;  // odd log2: a radix-2 stage is left
-        for (ptrdiff_t g = 0; g < n1; g += two ? 2 : 4)
+    // Memory rows in order, each from its result row, times its twiddles.
+    void scatter(T* dst, ptrdiff_t c0) const {
+        for (ptrdiff_t r = 0; r < n1; ++r) {
+            const T* y = row(from[r]);
+            const T* t = step_tw + 2 * (r * m + c0);
+            T* o = dst + 2 * (r * m + c0);
             for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
-                if (two) {
-                    const V a = L::ld(row(g) + v), b = L::ld(row(g + 1) + v);
-                    put(dst, c0, g, v, L::add(a, b));
-                    put(dst, c0, g + 1, v, L::sub(a, b));
-                    continue;
-                }
-                V y[4];
-                dif4<L, Inv>(L::ld(row(g) + v), L::ld(row(g + 1) + v), L::ld(row(g + 2) + v), L::ld(row(g + 3) + v), y);
-                for (int i = 0; i < 4; ++i) put(dst, c0, g + i, v, y[i]);
+                const V w = L::ldu(t + v);
+                L::stu(o + v, cmul<L, Inv>(L::ld(y + v), L::re_dup(w), L::im_dup(w)));
             }
+        }
     }
 
     void run(const T* src, T* dst, ptrdiff_t c0) const {
         first(src, c0);
         ptrdiff_t len = n1 / 4;
-        for (; len > 4; len /= 4) stage(len);
-        last(dst, c0);
+        for (; len >= 4; len /= 4) stage(len);
+        if (len == 2) stage2();
+        scatter(dst, c0);
     }
 };
 
@@ -216,9 +219,9 @@ void strip_dir(const LargePlan<LT<L>>& p, const LT<L>* src, LT<L>* dst, ptrdiff_
                bool inverse) {
     const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
     if (inverse)
-        Strip<L, true>{p, n1, m, width, buf}.run(src, dst, c0);
+        Strip<L, true>{p.col_tw, p.step_tw, p.from, n1, m, width, buf}.run(src, dst, c0);
     else
-        Strip<L, false>{p, n1, m, width, buf}.run(src, dst, c0);
+        Strip<L, false>{p.col_tw, p.step_tw, p.from, n1, m, width, buf}.run(src, dst, c0);
 }
 
 }  // namespace

@@ -202,7 +202,7 @@ inline void swap_blocks(typename L::T* a, typename L::T* b, ptrdiff_t stride) {
 template <class L>
 void transpose(typename L::T* a, ptrdiff_t n, ptrdiff_t stride) {
     // Tiles of one cache line a row; each tile pair is swapped block by block.
-    constexpr ptrdiff_t tile = 64 / (2 * sizeof(typename L::T));
+    constexpr ptrdiff_t tile = 128 / (2 * sizeof(typename L::T));
     auto at = [&](ptrdiff_t r, ptrdiff_t c) { return a + 2 * (r * stride + c); };
     for (ptrdiff_t i = 0; i < n; i += tile)
         for (ptrdiff_t j = i; j < n; j += tile)

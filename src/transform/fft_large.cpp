@@ -46,19 +46,26 @@ unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned cha
     T* row = reinterpret_cast<T*>(cur);
     take<T>(cur, build_wide_twiddles<T>(base, p->cols, row));
     auto* from = take<std::int32_t>(cur, n1);
-    T* step = take<T>(cur, 2 * n1 * m);
+    const ptrdiff_t f = kStripRowBytes / (2 * sizeof(T));
+    T* coarse = take<T>(cur, 2 * n1 * (m / f));
+    T* fine = take<T>(cur, 2 * n1 * f);
     for (ptrdiff_t j = 0; j < n1; ++j) {
         // Strip row j holds frequency k = rev(j); odd orders keep the
         // frequencies k < M on even memory rows and the others on odd ones.
         const std::int32_t k = bit_reverse(std::int32_t(j), p->rows);
         const std::int32_t r = p->rows == p->cols ? k : std::int32_t(((k << 1) | (k >> p->cols)) & (n1 - 1));
         from[r] = std::int32_t(j);
-        T* s = step + 2 * r * m;
-        for (ptrdiff_t c = 0; c < m; ++c) base.twiddle(c * k, order, s[2 * c], s[2 * c + 1]);
+        for (ptrdiff_t c = 0; c < f; ++c) base.twiddle(c * k, order, fine[2 * (r * f + c)], fine[2 * (r * f + c) + 1]);
+        for (ptrdiff_t b = 0; b < m / f; ++b) {
+            T* t = coarse + 2 * (b * n1 + r);
+            base.twiddle(b * f * k, order, t[0], t[1]);
+        }
     }
+    p->coarse = coarse;
+    p->fine = fine;
+    p->fine_cols = int(f);
     p->col_tw = col;
     p->row_tw = row;
-    p->step_tw = step;
     p->from = from;
     *out = p;
     return cur;

@@ -40,7 +40,11 @@ struct LargePlan {
     int row_kernel;         // kWide* level of the row transforms
     const T* col_tw;        // w_N1^e, e < N1, as (re, im)
     const T* row_tw;        // wide twiddle table of order `cols`
-    const T* step_tw;       // w_N^(c * k) at [r * M + c] for memory row r holding frequency k
+    // The twiddle w_N^(c * k) of column c in memory row r (frequency k) is
+    // coarse[c / F][r] * fine[r][c % F], F = fine_cols.
+    const T* coarse;
+    const T* fine;
+    int fine_cols;
     const std::int32_t* from;  // the strip row (bit-reversed frequency) that memory row r takes
 };
 

@@ -104,9 +104,10 @@ struct Strip {
     using T = typename L::T;
     using V = typename L::V;
     const T* col_tw;
-    const T* step_tw;
+    const T* coarse;
+    const T* fine;
     const std::int32_t* from;
-    ptrdiff_t n1, m, width;
+    ptrdiff_t n1, m, width, f;
     T* buf;
 
     T* row(ptrdiff_t r) const { return buf + 2 * r * width; }
@@ -167,14 +168,17 @@ struct Strip {
             }
     }
 
-    // Memory rows in order, each from its result row, times its twiddles.
+    // Memory rows in order, each from its result row, times its twiddles
+    // (a coarse one for the strip times a fine one per column).
     void scatter(T* dst, ptrdiff_t c0) const {
+        const T* cw = coarse + 2 * (c0 / f) * n1;
         for (ptrdiff_t r = 0; r < n1; ++r) {
             const T* y = row(from[r]);
-            const T* t = step_tw + 2 * (r * m + c0);
+            const T* fw = fine + 2 * (r * f + c0 % f);
+            const Bcast<L> b = bcast_tw<L>(cw + 2 * r);
             T* o = dst + 2 * (r * m + c0);
             for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
-                const V w = L::ldu(t + v);
+                const V w = cmul<L, false>(L::ldu(fw + v), b.r, b.i);
                 L::stu(o + v, cmul<L, Inv>(L::ld(y + v), L::re_dup(w), L::im_dup(w)));
             }
         }
@@ -219,9 +223,9 @@ void strip_dir(const LargePlan<LT<L>>& p, const LT<L>* src, LT<L>* dst, ptrdiff_
                bool inverse) {
     const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
     if (inverse)
-        Strip<L, true>{p.col_tw, p.step_tw, p.from, n1, m, width, buf}.run(src, dst, c0);
+        Strip<L, true>{p.col_tw, p.coarse, p.fine, p.from, n1, m, width, p.fine_cols, buf}.run(src, dst, c0);
     else
-        Strip<L, false>{p.col_tw, p.step_tw, p.from, n1, m, width, buf}.run(src, dst, c0);
+        Strip<L, false>{p.col_tw, p.coarse, p.fine, p.from, n1, m, width, p.fine_cols, buf}.run(src, dst, c0);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
         Cursor cur{reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes};
         if (large) {
             cur.p = build_large_plan<T>(base, c, cur.p, &s->large);
-            s->twiddle = s->large->step_tw;
+            s->twiddle = s->large->col_tw;
             s->tw_order = c;
         } else if (c > 5 && s->wide) {
             T* tw = cur.take<T>(0);

@@ -7,6 +7,9 @@
 // claim word is published and rewritten only after every piece of the job is
 // done, so a thread that holds a claim reads it safely.
 //
+// Calls made from inside an OpenMP parallel region of the application run
+// serially, as a nested OpenMP region would.
+//
 // Idle helpers spin briefly (back-to-back calls find them awake), then sleep
 // on a futex. The caller never waits for a helper to wake up: it runs every
 // piece nobody has claimed, and then waits only for pieces already started.
@@ -15,6 +18,7 @@
 #include "team.h"
 
 #include <linux/futex.h>
+#include <omp.h>
 #include <pthread.h>
 #include <sched.h>
 #include <sys/syscall.h>
@@ -215,8 +219,11 @@ int run_serial(int pieces, TeamPiece body, void* ctx) {
 }  // namespace
 
 int team_run(int pieces, TeamPiece body, void* ctx) {
+    // Inside an application's OpenMP team every processor already has a
+    // thread of its own: helpers would only oversubscribe them.
+    if (pieces <= 1 || omp_in_parallel()) return run_serial(pieces, body, ctx);
     Pool& p = Pool::get();
-    if (pieces <= 1 || p.busy.exchange(true, std::memory_order_acquire)) return run_serial(pieces, body, ctx);
+    if (p.busy.exchange(true, std::memory_order_acquire)) return run_serial(pieces, body, ctx);
     if (Clock::now() < p.serial_until) {
         p.busy.store(false, std::memory_order_release);
         return run_serial(pieces, body, ctx);

@@ -19,8 +19,9 @@ using TeamPiece = int (*)(void* ctx, int index);
 // Runs body(ctx, k) for every k in [0, pieces), pieces <= kMaxTeam, and
 // returns when all have finished: non-zero when any returned non-zero.
 // Each piece runs under the caller's MXCSR controls, and the exception
-// flags the pieces raise end up in the caller's MXCSR. Nested calls, and
-// calls while another thread holds the helpers, run serially.
+// flags the pieces raise end up in the caller's MXCSR. Nested calls, calls
+// while another thread holds the helpers and calls from inside an OpenMP
+// parallel region run serially.
 int team_run(int pieces, TeamPiece body, void* ctx);
 
 // team_run over a callable: f(k) for every k in [0, pieces), each piece

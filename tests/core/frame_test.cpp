@@ -1,11 +1,15 @@
 // The library frame: version record, typed allocation through the core
 // library, the integer scaling rules and the parallel split.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <xmmintrin.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -247,6 +251,40 @@ TEST(Parallel, BackToBackJobsKeepTheirPieces) {
             ASSERT_EQ(r, job % 5 == 0 ? 1 : 0) << threads << " job " << job;
         }
     }
+}
+
+// Called from the threads of an application's OpenMP team, every piece
+// runs on the calling thread: no helper adds to the team's threads.
+TEST(Parallel, InsideAnOpenMpTeamPiecesStayOnTheCaller) {
+    vt::Threads scope(2);
+    std::atomic<int> foreign{0}, ran{0};
+#pragma omp parallel num_threads(2)
+    {
+        const std::thread::id me = std::this_thread::get_id();
+        for (int job = 0; job < 20; ++job)
+            veks::run_split(8192, 4096, 0, [&](int, int) {
+                // Long enough for an idle helper to claim a piece.
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+                ran.fetch_add(1);
+                if (std::this_thread::get_id() != me) foreign.fetch_add(1);
+                return 0;
+            });
+    }
+    EXPECT_EQ(foreign.load(), 0);
+    EXPECT_GE(ran.load(), 40);
+}
+
+// Without a setter the budget is OMP_NUM_THREADS (its first level) when
+// that is a positive number, else the processor count.
+TEST(ThreadBudget, DefaultFollowsOmpNumThreads) {
+    vekcoreSetNumThreads(0);
+    const char* env = std::getenv("OMP_NUM_THREADS");
+    const int want = env && std::atoi(env) > 0 ? std::atoi(env) : int(sysconf(_SC_NPROCESSORS_ONLN));
+    EXPECT_EQ(ownGetNumThreads(), want);
+    vekcoreSetNumThreads(5);
+    EXPECT_EQ(ownGetNumThreads(), 5);
+    vekcoreSetNumThreads(0);
+    EXPECT_EQ(ownGetNumThreads(), want);
 }
 
 }  // namespace

@@ -10,16 +10,23 @@ namespace {
 
 constexpr uint64_t kAlign = 64;
 
-std::atomic<int> g_threads{0};           // 0: use the processor count
+std::atomic<int> g_threads{0};           // 0: use the default budget
 std::atomic<int64_t> g_fail_countdown{0};  // > 0: fail when it reaches 1
 std::atomic<int64_t> g_live{0};
 std::atomic<int64_t> g_calls{0};
 std::atomic<uint64_t> g_last_size{0};
 
-// Read once: glibc answers _SC_NPROCESSORS_ONLN by opening and parsing a
+// The default budget, read once: OMP_NUM_THREADS when it starts with a
+// positive number (the first level of a nested list), the processor count
+// otherwise. glibc answers _SC_NPROCESSORS_ONLN by opening and parsing a
 // sysfs file, which cost more than a short parallel call itself.
-int processor_count() {
+int default_threads() {
     static const int count = [] {
+        if (const char* env = std::getenv("OMP_NUM_THREADS")) {
+            char* end = nullptr;
+            const long n = std::strtol(env, &end, 10);
+            if (end != env && n > 0 && n <= 1024) return static_cast<int>(n);
+        }
         const long n = sysconf(_SC_NPROCESSORS_ONLN);
         return n > 0 ? static_cast<int>(n) : 1;
     }();
@@ -58,7 +65,7 @@ void vekFree(void* ptr) {
 
 int ownGetNumThreads(void) {
     int n = g_threads.load(std::memory_order_relaxed);
-    return n > 0 ? n : processor_count();
+    return n > 0 ? n : default_threads();
 }
 
 void vekcoreSetNumThreads(int n) { g_threads.store(n > 0 ? n : 0, std::memory_order_relaxed); }

@@ -35,6 +35,7 @@ struct Avx2F32 {
     static __m256i below(idx n) {
         return _mm256_cmpgt_epi32(_mm256_set1_epi32(int(n)), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
     }
+    static constexpr bool kRealign = false;
     static V loadu(const T* p) { return _mm256_loadu_ps(p); }
     static void storeu(T* p, V v) { _mm256_storeu_ps(p, v); }
     static V load_part(const T* p, idx n, T fill = 0) {
@@ -97,6 +98,7 @@ struct Avx2F64 {
     static constexpr int L = 4;
 
     static __m256i below(idx n) { return _mm256_cmpgt_epi64(_mm256_set1_epi64x(n), _mm256_setr_epi64x(0, 1, 2, 3)); }
+    static constexpr bool kRealign = false;
     static V loadu(const T* p) { return _mm256_loadu_pd(p); }
     static void storeu(T* p, V v) { _mm256_storeu_pd(p, v); }
     static V load_part(const T* p, idx n, T fill = 0) {

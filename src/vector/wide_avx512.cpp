@@ -26,6 +26,15 @@ struct Avx512F32 {
 
     static V loadu(const T* p) { return _mm512_loadu_ps(p); }
     static void storeu(T* p, V v) { _mm512_storeu_ps(p, v); }
+    // Registers of a source out of step with the destination: L lanes from
+    // lane s of two aligned neighbours.
+    static constexpr bool kRealign = true;
+    using X = __m512i;
+    static V load(const T* p) { return _mm512_load_ps(p); }
+    static X shift(int s) {
+        return _mm512_add_epi32(_mm512_set1_epi32(s), _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+    }
+    static V join(V lo, X s, V hi) { return _mm512_permutex2var_ps(lo, s, hi); }
     static V load_part(const T* p, idx n, T fill = 0) { return _mm512_mask_loadu_ps(set1(fill), first16(n), p); }
     static void store_part(T* p, idx n, V v) { _mm512_mask_storeu_ps(p, first16(n), v); }
     static V set1(T x) { return _mm512_set1_ps(x); }
@@ -87,6 +96,11 @@ struct Avx512F64 {
 
     static V loadu(const T* p) { return _mm512_loadu_pd(p); }
     static void storeu(T* p, V v) { _mm512_storeu_pd(p, v); }
+    static constexpr bool kRealign = true;
+    using X = __m512i;
+    static V load(const T* p) { return _mm512_load_pd(p); }
+    static X shift(int s) { return _mm512_add_epi64(_mm512_set1_epi64(s), _mm512_setr_epi64(0, 1, 2, 3, 4, 5, 6, 7)); }
+    static V join(V lo, X s, V hi) { return _mm512_permutex2var_pd(lo, s, hi); }
     static V load_part(const T* p, idx n, T fill = 0) { return _mm512_mask_loadu_pd(set1(fill), first8(n), p); }
     static void store_part(T* p, idx n, V v) { _mm512_mask_storeu_pd(p, first8(n), v); }
     static V set1(T x) { return _mm512_set1_pd(x); }

@@ -15,6 +15,7 @@
 #ifndef VEKS_VECTOR_WIDE_KERNELS_H
 #define VEKS_VECTOR_WIDE_KERNELS_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -69,11 +70,54 @@ inline V apply(FOp op, V a, V b) {
 // ---- floating point ----------------------------------------------------------
 
 template <class F, FOp OP>
-VEKS_WIDE_LOOP void map_op(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
+VEKS_WIDE_LOOP void map_op_plain(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
     using V = typename F::V;
     drive<F::L, sizeof(V)>(
         dst, len, [&](idx i) { F::storeu(dst + i, apply<F>(OP, F::loadu(a + i), F::loadu(b + i))); },
         [&](idx i, idx n) { F::store_part(dst + i, n, apply<F>(OP, F::load_part(a + i, n), F::load_part(b + i, n))); });
+}
+
+// A source out of step with the aligned destination (its registers would
+// all straddle two cache lines) is read in aligned registers instead, each
+// loaded once and joined with its neighbour at the source's offset s. The
+// middle of the vector, where every aligned register read lies inside
+// both sources, runs so; the ends take the plain loop. Returns false when
+// the sources are in step with the destination (nothing to gain).
+template <class F, FOp OP>
+VEKS_WIDE_LOOP bool map_op_realigned(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
+    using T = typename F::T;
+    using V = typename F::V;
+    constexpr idx L = F::L;
+    constexpr std::uintptr_t B = sizeof(V);
+    auto addr = [](const T* p) { return reinterpret_cast<std::uintptr_t>(p); };
+    if ((addr(a) | addr(b) | addr(dst)) % sizeof(T) != 0) return false;
+    const idx head = idx((B - addr(dst) % B) % B / sizeof(T));
+    const int sa = int((addr(a + head) % B) / sizeof(T)), sb = int((addr(b + head) % B) / sizeof(T));
+    if (sa == 0 && sb == 0) return false;
+    // First and last register of the middle: a[i - sa], b[i - sb] are
+    // aligned and inside, and so are the next register of each.
+    const idx from = head >= std::max(sa, sb) ? head : head + L;
+    const idx last = len - 2 * L + std::min(sa, sb);
+    if (last < from) return false;
+    const idx to = from + (last - from) / L * L + L;
+    map_op_plain<F, OP>(a, b, dst, from);
+    const typename F::X ka = F::shift(sa), kb = F::shift(sb);
+    V ca = F::load(a + from - sa), cb = F::load(b + from - sb);
+    for (idx i = from; i < to; i += L) {
+        const V na = F::load(a + i - sa + L), nb = F::load(b + i - sb + L);
+        F::storeu(dst + i, apply<F>(OP, F::join(ca, ka, na), F::join(cb, kb, nb)));
+        ca = na;
+        cb = nb;
+    }
+    map_op_plain<F, OP>(a + to, b + to, dst + to, len - to);
+    return true;
+}
+
+template <class F, FOp OP>
+VEKS_WIDE_LOOP void map_op(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
+    if constexpr (F::kRealign)
+        if (len >= 4 * F::L && map_op_realigned<F, OP>(a, b, dst, len)) return;
+    map_op_plain<F, OP>(a, b, dst, len);
 }
 
 template <class F>

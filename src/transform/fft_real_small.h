@@ -21,6 +21,19 @@ void small_real_forward(int order, const T* src, T* dst, Packed to, const T* sca
 template <class T>
 void small_real_inverse(int order, const T* src, T* dst, Packed from, const T* scale);
 
+// The kernels of one instruction set, indexed [scaled][order]; the last
+// argument is the scale (ignored by the unscaled ones).
+template <class T>
+using SmallRealKernel = void (*)(const T* src, T* dst, Packed layout, T scale);
+template <class T>
+struct SmallRealSet {
+    SmallRealKernel<T> fwd[2][kSmallRealUpTo + 1];
+    SmallRealKernel<T> inv[2][kSmallRealUpTo + 1];
+};
+// The set compiled for AVX-512 (call only where cpu_info() reports it).
+template <class T>
+const SmallRealSet<T>& small_real_avx512();
+
 }  // namespace fft
 }  // namespace veks
 

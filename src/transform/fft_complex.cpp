@@ -258,9 +258,14 @@ template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
     if (!work_holds_n<T>(plan.order)) work = nullptr;
-    if (!work && bytes <= kWideStackBytes) work = align32(static_cast<T*>(__builtin_alloca(bytes + 32)));
+    // Scratch of our own starts on a cache line, so that no 64-byte access
+    // into it is split.
+    if (!work && bytes <= kWideStackBytes) {
+        auto* raw = static_cast<Vek8u*>(__builtin_alloca(bytes + 64));
+        work = reinterpret_cast<T*>(raw + (-reinterpret_cast<std::uintptr_t>(raw) & 63));
+    }
     WorkBuffer own;
-    if (!work && own.acquire(bytes, 32)) work = own.as<T>();
+    if (!work && own.acquire(bytes, 64)) work = own.as<T>();
     if (work)
         (plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>)(plan.order, plan.twiddle, src, dst, work,
                                                                           inverse, scale);

@@ -103,12 +103,13 @@ VekStatus cmul(const C* a, const C* b, C val, C* dst, int len) {
 }
 
 // acc[i] += a[i] * b[i]; b may be the constant bc (b null). A destination
-// that overlaps a source inside the widest register takes the plain loop.
+// that starts within two of the widest registers after a source takes the
+// plain loop (the wide kernels read up to one register ahead).
 template <class T>
 VekStatus add_product(const T* a, const T* b, T bc, T* acc, int len) {
     VEKS_CHECK(check_vec(len, a, acc));
     constexpr ptrdiff_t L = FP<T>::lanes;
-    constexpr ptrdiff_t kWidest = 64 / sizeof(T);
+    constexpr ptrdiff_t kWidest = 128 / sizeof(T);
     auto scalar = [&](ptrdiff_t i) { acc[i] = acc[i] + a[i] * (b ? b[i] : bc); };
     if (overlaps_block(acc, a, kWidest) || (b && overlaps_block(acc, b, kWidest))) {
         for (ptrdiff_t i = 0; i < len; ++i) scalar(i);

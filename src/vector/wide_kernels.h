@@ -81,14 +81,17 @@ VEKS_WIDE_LOOP void map_op_plain(const typename F::T* a, const typename F::T* b,
 // all straddle two cache lines) is read in aligned registers instead, each
 // loaded once and joined with its neighbour at the source's offset s. The
 // middle of the vector, where every aligned register read lies inside
-// both sources, runs so; the ends take the plain loop. Returns false when
-// the sources are in step with the destination (nothing to gain).
-template <class F, FOp OP>
-VEKS_WIDE_LOOP bool map_op_realigned(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
+// both sources, runs so: step(i, va, vb) gets the registers of a and b at
+// element i; plain(offset, count) does the ends. Returns false when the
+// sources are in step with the destination (nothing to gain).
+template <class F, class Step, class Plain>
+inline bool realigned2(const typename F::T* a, const typename F::T* b, const typename F::T* dst, idx len, Step&& step,
+                       Plain&& plain) {
     using T = typename F::T;
     using V = typename F::V;
     constexpr idx L = F::L;
     constexpr std::uintptr_t B = sizeof(V);
+    if (len < 4 * L) return false;
     auto addr = [](const T* p) { return reinterpret_cast<std::uintptr_t>(p); };
     if ((addr(a) | addr(b) | addr(dst)) % sizeof(T) != 0) return false;
     const idx head = idx((B - addr(dst) % B) % B / sizeof(T));
@@ -100,23 +103,28 @@ VEKS_WIDE_LOOP bool map_op_realigned(const typename F::T* a, const typename F::T
     const idx last = len - 2 * L + std::min(sa, sb);
     if (last < from) return false;
     const idx to = from + (last - from) / L * L + L;
-    map_op_plain<F, OP>(a, b, dst, from);
+    plain(idx(0), from);
     const typename F::X ka = F::shift(sa), kb = F::shift(sb);
     V ca = F::load(a + from - sa), cb = F::load(b + from - sb);
     for (idx i = from; i < to; i += L) {
         const V na = F::load(a + i - sa + L), nb = F::load(b + i - sb + L);
-        F::storeu(dst + i, apply<F>(OP, F::join(ca, ka, na), F::join(cb, kb, nb)));
+        step(i, F::join(ca, ka, na), F::join(cb, kb, nb));
         ca = na;
         cb = nb;
     }
-    map_op_plain<F, OP>(a + to, b + to, dst + to, len - to);
+    plain(to, len - to);
     return true;
 }
 
 template <class F, FOp OP>
 VEKS_WIDE_LOOP void map_op(const typename F::T* a, const typename F::T* b, typename F::T* dst, idx len) {
-    if constexpr (F::kRealign)
-        if (len >= 4 * F::L && map_op_realigned<F, OP>(a, b, dst, len)) return;
+    if constexpr (F::kRealign) {
+        using V = typename F::V;
+        if (realigned2<F>(
+                a, b, dst, len, [&](idx i, V va, V vb) { F::storeu(dst + i, apply<F>(OP, va, vb)); },
+                [&](idx at, idx n) { map_op_plain<F, OP>(a + at, b + at, dst + at, n); }))
+            return;
+    }
     map_op_plain<F, OP>(a, b, dst, len);
 }
 
@@ -153,14 +161,25 @@ void map_c(FOp op, const typename F::T* a, typename F::T even, typename F::T odd
 
 template <class F>
 VEKS_WIDE_LOOP void add_product(const typename F::T* a, const typename F::T* b, typename F::T bc, typename F::T* acc, idx len) {
+    using T = typename F::T;
     using V = typename F::V;
     const V c = F::set1(bc);
     if (b) {
-        drive<F::L, sizeof(V)>(
-            acc, len, [&](idx i) { F::storeu(acc + i, F::add(F::loadu(acc + i), F::mul(F::loadu(a + i), F::loadu(b + i)))); },
-            [&](idx i, idx n) {
-                F::store_part(acc + i, n, F::add(F::load_part(acc + i, n), F::mul(F::load_part(a + i, n), F::load_part(b + i, n))));
-            });
+        auto plain = [&](idx at, idx count) {
+            const T* pa = a + at;
+            const T* pb = b + at;
+            T* pc = acc + at;
+            drive<F::L, sizeof(V)>(
+                pc, count, [&](idx i) { F::storeu(pc + i, F::add(F::loadu(pc + i), F::mul(F::loadu(pa + i), F::loadu(pb + i)))); },
+                [&](idx i, idx n) {
+                    F::store_part(pc + i, n, F::add(F::load_part(pc + i, n), F::mul(F::load_part(pa + i, n), F::load_part(pb + i, n))));
+                });
+        };
+        if constexpr (F::kRealign)
+            if (realigned2<F>(
+                    a, b, acc, len, [&](idx i, V va, V vb) { F::storeu(acc + i, F::add(F::load(acc + i), F::mul(va, vb))); }, plain))
+                return;
+        plain(0, len);
     } else {
         drive<F::L, sizeof(V)>(
             acc, len, [&](idx i) { F::storeu(acc + i, F::add(F::loadu(acc + i), F::mul(F::loadu(a + i), c))); },

@@ -4,8 +4,6 @@
 // can stand in for a baseline one elsewhere.
 #include "fft_avx2.h"
 
-#include "core/cpu.h"
-
 #pragma GCC push_options
 #pragma GCC target("avx2,fma")
 #include <immintrin.h>
@@ -118,14 +116,3 @@ void avx2_radix4_stage(float* re, float* im, ptrdiff_t n, ptrdiff_t M, const flo
 }  // namespace fft
 }  // namespace veks
 #pragma GCC pop_options
-
-namespace veks {
-namespace fft {
-
-bool avx2_usable() {
-    const CpuInfo& c = cpu_info();
-    return c.avx2 && c.fma;
-}
-
-}  // namespace fft
-}  // namespace veks

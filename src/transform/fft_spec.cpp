@@ -13,6 +13,14 @@
 
 namespace veks {
 namespace fft {
+
+// Defined here, in a baseline file, because it runs before anything may
+// use AVX2.
+bool avx2_usable() {
+    const CpuInfo& c = cpu_info();
+    return c.avx2 && c.fma;
+}
+
 namespace {
 
 // Sequential placement of 32-byte aligned tables behind the header.

@@ -154,18 +154,6 @@ inline void bfly16_regs(const typename L::V* v, typename L::V* out) {
         bfly4<L, Inv>(u[0][a], u[1][a], u[2][a], u[3][a], out[a], out[a + 4], out[a + 8], out[a + 12]);
 }
 
-// Last pass with 4 bits left: the DFT of 16 values at stride s = N/16;
-// x may equal y.
-template <class L, bool Inv>
-void last_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
-    for (ptrdiff_t q = 0; q < s; q += L::W) {
-        typename L::V v[16], z[16];
-        for (int t = 0; t < 16; ++t) v[t] = L::load(x + 2 * (q + t * s));
-        bfly16_regs<L, Inv>(v, z);
-        for (int k = 0; k < 16; ++k) L::store(y + 2 * (q + s * k), scale ? L::mul(z[k], *scale) : z[k]);
-    }
-}
-
 // Last pass of a transform with 2 bits left: twiddle-free radix 4 at
 // stride s = N/4, x may equal y; scaled when `scale` is given.
 template <class L, bool Inv>
@@ -201,14 +189,16 @@ inline void bfly8_regs(const typename L::V* v, typename L::V* out) {
     bfly4<L, Inv>(b0, c1, c2, c3, out[1], out[3], out[5], out[7]);
 }
 
-// Last pass with 3 bits left: twiddle-free radix 8 at stride s = N/8.
-template <class L, bool Inv>
-void last_pass8(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
+// Last pass with 3 or 4 bits left: the twiddle-free DFT of R = 8 or 16
+// values at stride s = N/R in registers; x may equal y.
+template <int R, class L, bool Inv>
+void last_pass_regs(const typename L::T* x, typename L::T* y, ptrdiff_t s, const typename L::T* scale) {
     for (ptrdiff_t q = 0; q < s; q += L::W) {
-        typename L::V v[8], z[8];
-        for (int j = 0; j < 8; ++j) v[j] = L::load(x + 2 * (q + j * s));
-        bfly8_regs<L, Inv>(v, z);
-        for (int j = 0; j < 8; ++j) L::store(y + 2 * (q + j * s), scale ? L::mul(z[j], *scale) : z[j]);
+        typename L::V v[R], z[R];
+        for (int t = 0; t < R; ++t) v[t] = L::load(x + 2 * (q + t * s));
+        if constexpr (R == 16) bfly16_regs<L, Inv>(v, z);
+        else bfly8_regs<L, Inv>(v, z);
+        for (int k = 0; k < R; ++k) L::store(y + 2 * (q + s * k), scale ? L::mul(z[k], *scale) : z[k]);
     }
 }
 
@@ -366,9 +356,9 @@ __attribute__((noinline)) void run(int order, const typename L::T* tw, const typ
     }
     const ptrdiff_t ls = n >> last;  // stride of the last pass
     if (last == 4)
-        ls >= L::W ? last_pass16<L, Inv>(out, dst, ls, scale) : last_pass16<H, Inv>(out, dst, ls, scale);
+        ls >= L::W ? last_pass_regs<16, L, Inv>(out, dst, ls, scale) : last_pass_regs<16, H, Inv>(out, dst, ls, scale);
     else if (last == 3)
-        ls >= L::W ? last_pass8<L, Inv>(out, dst, ls, scale) : last_pass8<H, Inv>(out, dst, ls, scale);
+        ls >= L::W ? last_pass_regs<8, L, Inv>(out, dst, ls, scale) : last_pass_regs<8, H, Inv>(out, dst, ls, scale);
     else
         ls >= L::W ? last_pass4<L, Inv>(out, dst, ls, scale) : last_pass4<H, Inv>(out, dst, ls, scale);
 }

@@ -109,6 +109,15 @@ bool same_bits(const T* a, const T* b, std::size_t n) {
     return n == 0 || std::memcmp(a, b, n * sizeof(T)) == 0;
 }
 
+// As same_bits, except that any NaN equals any NaN: for comparisons with a
+// scalar formula, whose NaN sign and payload depend on operand order.
+template <class T>
+bool same_bits_any_nan(const T* a, const T* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        if (!(a[i] != a[i] && b[i] != b[i]) && !same_bits(a + i, b + i, 1)) return false;
+    return true;
+}
+
 }  // namespace vt
 
 #endif

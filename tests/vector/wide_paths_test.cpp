@@ -228,7 +228,10 @@ void check_complex_in_step() {
                 else
                     st = form == 0 ? veksMul_64fc(ca, cb, cd, len) : form == 1 ? veksMulC_64fc(ca, k, cd, len) : veksAddProduct_64fc(ca, cb, cd, len);
                 ASSERT_EQ(st, vekStsNoErr);
-                ASSERT_TRUE(vt::same_bits(d.data(), want.data(), d.size())) << "form " << form << " len " << len << " shift " << shift;
+                // The data hold infinities, so a product's part can be an
+                // invalid-operation NaN; its sign is not the formula's to fix.
+                ASSERT_TRUE(vt::same_bits_any_nan(d.data(), want.data(), d.size()))
+                    << "form " << form << " len " << len << " shift " << shift;
             }
         }
     }

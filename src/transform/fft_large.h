@@ -1,5 +1,4 @@
-// The long complex transforms (2^18 to 2^22 points in single precision,
-// 2^17 to 2^22 in double) on processors with AVX2
+// The long complex transforms (2^19 to 2^22 points) on processors with AVX2
 // and FMA, in a cache-blocked four-step order. With N = N1 x M (N1 = M for
 // even orders, 2M for odd ones) the data are an N1 x M matrix, and
 //
@@ -26,12 +25,12 @@
 namespace veks {
 namespace fft {
 
-// Complex orders the four-step path serves. Below them the self-sorting
-// path in the caller's buffer is faster (single precision order 17); above
-// them the work buffers are too small for a strip of the longer columns.
+// Complex orders the four-step path serves. Below them the data stay in
+// the last-level cache and the self-sorting path is faster; above them the
+// work buffers are too small for a strip of the longer columns.
 template <class T>
 constexpr bool large_order(int order) {
-    return order >= (sizeof(T) == 4 ? 18 : 17) && order <= 22;
+    return order >= 19 && order <= 22;
 }
 
 // The plan, laid in the specification memory with its tables behind it.

@@ -89,6 +89,18 @@ struct Avx2F32 {
     static void store_sat_part(Vek16s* d, idx n, I v) { store_bytes(d, n, narrow16(v)); }
     static void store_sat(Vek8u* d, I v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(d), narrow8(v)); }
     static void store_sat_part(Vek8u* d, idx n, I v) { store_bytes(d, n, narrow8(v)); }
+    // Four registers: the 256-bit packs work within 128-bit halves, so a
+    // final lane permutation puts the 32 (or twice 16) results in order.
+    static void store_sat4(Vek16s* d, const I* v) {
+        for (int k = 0; k < 2; ++k)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + 16 * k),
+                                _mm256_permute4x64_epi64(_mm256_packs_epi32(v[2 * k], v[2 * k + 1]), 0xD8));
+    }
+    static void store_sat4(Vek8u* d, const I* v) {
+        const __m256i w = _mm256_packus_epi16(_mm256_packs_epi32(v[0], v[1]), _mm256_packs_epi32(v[2], v[3]));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
+                            _mm256_permutevar8x32_epi32(w, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7)));
+    }
 };
 
 struct Avx2F64 {

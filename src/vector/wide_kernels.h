@@ -533,12 +533,35 @@ struct ToInt {
     }
 };
 
+// Lanes that narrow four registers at once (one pack tree and full-width
+// stores instead of a pack per register) say so with store_sat4.
+template <class F, class D, class = void>
+struct HasSat4 : std::false_type {};
+template <class F, class D>
+struct HasSat4<F, D, std::void_t<decltype(F::store_sat4(static_cast<D*>(nullptr), static_cast<const typename F::I*>(nullptr)))>>
+    : std::true_type {};
+
 template <class F, class D, WideRnd Mode, bool Scaled>
 VEKS_WIDE_LOOP void cvt_32f_int_run(const float* src, D* dst, idx len, float m, float lo, float hi) {
     const ToInt<F, Mode, Scaled> to(m, lo, hi);
-    drive<F::L, sizeof(typename F::V)>(
-        src, len, [&](idx i) { F::store_sat(dst + i, to(F::loadu(src + i))); },
-        [&](idx i, idx n) { F::store_sat_part(dst + i, n, to(F::load_part(src + i, n))); });
+    constexpr int L = F::L;
+    auto part = [&](idx i, idx n) {
+        for (; n >= L; i += L, n -= L) F::store_sat(dst + i, to(F::loadu(src + i)));
+        if (n > 0) F::store_sat_part(dst + i, n, to(F::load_part(src + i, n)));
+    };
+    if constexpr (HasSat4<F, D>::value) {
+        drive<4 * L, sizeof(typename F::V)>(
+            src, len,
+            [&](idx i) {
+                typename F::I v[4];
+                for (int k = 0; k < 4; ++k) v[k] = to(F::loadu(src + i + k * L));
+                F::store_sat4(dst + i, v);
+            },
+            part);
+    } else {
+        drive<L, sizeof(typename F::V)>(
+            src, len, [&](idx i) { F::store_sat(dst + i, to(F::loadu(src + i))); }, part);
+    }
 }
 
 // lo, hi: the destination range; hi is also the cap of the half-away mode

@@ -63,10 +63,6 @@ struct Avx2F32 {
     static bool any(M m) { return _mm256_movemask_ps(m) != 0; }
     static V select(M m, V a, V b) { return _mm256_blendv_ps(b, a, m); }
     static V signed_inf(V x) { return _mm256_or_ps(_mm256_and_ps(x, set1(-0.0f)), set1(__builtin_inff())); }
-    static M nonfinite(V v) {
-        const __m256i e = _mm256_set1_epi32(0x7F800000);
-        return _mm256_castsi256_ps(_mm256_cmpeq_epi32(_mm256_and_si256(_mm256_castps_si256(v), e), e));
-    }
 
     static I load_16s(const Vek16s* p) { return _mm256_cvtepi16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))); }
     static I load_16s_part(const Vek16s* p, idx n) { return _mm256_cvtepi16_epi32(load_bytes<__m128i>(p, n)); }
@@ -136,10 +132,6 @@ struct Avx2F64 {
     static bool any(M m) { return _mm256_movemask_pd(m) != 0; }
     static V select(M m, V a, V b) { return _mm256_blendv_pd(b, a, m); }
     static V signed_inf(V x) { return _mm256_or_pd(_mm256_and_pd(x, set1(-0.0)), set1(__builtin_inf())); }
-    static M nonfinite(V v) {
-        const __m256i e = _mm256_set1_epi64x(0x7FF0000000000000ll);
-        return _mm256_castsi256_pd(_mm256_cmpeq_epi64(_mm256_and_si256(_mm256_castpd_si256(v), e), e));
-    }
 };
 
 struct Avx2I16 {

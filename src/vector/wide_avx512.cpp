@@ -63,10 +63,6 @@ struct Avx512F32 {
         const I s = _mm512_and_si512(ibits(x), _mm512_set1_epi32(int(0x80000000u)));
         return _mm512_castsi512_ps(_mm512_or_si512(s, _mm512_set1_epi32(0x7F800000)));
     }
-    static M nonfinite(V v) {
-        const I e = _mm512_set1_epi32(0x7F800000);
-        return _mm512_cmpeq_epi32_mask(_mm512_and_si512(ibits(v), e), e);
-    }
 
     static I load_16s(const Vek16s* p) { return _mm512_cvtepi16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p))); }
     static I load_16s_part(const Vek16s* p, idx n) { return _mm512_cvtepi16_epi32(_mm256_maskz_loadu_epi16(first16(n), p)); }
@@ -123,10 +119,6 @@ struct Avx512F64 {
     static V signed_inf(V x) {
         const __m512i s = _mm512_and_si512(_mm512_castpd_si512(x), _mm512_set1_epi64(std::int64_t(0x8000000000000000ull)));
         return _mm512_castsi512_pd(_mm512_or_si512(s, _mm512_set1_epi64(0x7FF0000000000000ll)));
-    }
-    static M nonfinite(V v) {
-        const __m512i e = _mm512_set1_epi64(0x7FF0000000000000ll);
-        return _mm512_cmpeq_epi64_mask(_mm512_and_si512(_mm512_castpd_si512(v), e), e);
     }
 };
 

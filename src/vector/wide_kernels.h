@@ -218,10 +218,11 @@ void cmul(bool acc, const C* a, const C* b, C bc, C* dst, idx len) {
 
 // The quotient with the zero-divisor results: infinity with the dividend's
 // sign, the fixed NaN for 0/0, NaN dividends as the division gives them.
-// A zero divisor always gives a quotient that is not finite, so only then
-// (tested with integer operations, away from the divider, once for four
-// registers) are the divisors looked at. The unused lanes of a partial
-// step divide 1 by 1.
+// Four registers of divisors are screened at once by their product, which
+// is zero in every lane where one of them is (and, rarely, where the
+// product underflows: those lanes then take the exact test and keep their
+// quotients). Three multiplies and one compare keep the screen off the
+// divider's critical path. The unused lanes of a partial step divide 1 by 1.
 template <class F, class U>
 VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typename F::T* dst, idx len, U nan00_bits) {
     using T = typename F::T;
@@ -239,10 +240,7 @@ VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typena
         const M special = F::m_and(dz, F::ord(xv));
         return F::select(special, F::select(F::eqz(xv), fixed_nan, F::signed_inf(xv)), q);
     };
-    auto one = [&](V dv, V xv) {
-        const V q = F::div(xv, dv);
-        return F::any(F::nonfinite(q)) ? fix(dv, xv, q) : q;
-    };
+    auto one = [&](V dv, V xv) { return fix(dv, xv, F::div(xv, dv)); };
     drive<4 * L, sizeof(V)>(
         dst, len,
         [&](idx i) {
@@ -252,9 +250,8 @@ VEKS_WIDE_LOOP int divide(const typename F::T* d, const typename F::T* x, typena
                 xv[k] = F::loadu(x + i + k * L);
                 q[k] = F::div(xv[k], dv[k]);
             }
-            const M bad = F::m_or(F::m_or(F::nonfinite(q[0]), F::nonfinite(q[1])),
-                                  F::m_or(F::nonfinite(q[2]), F::nonfinite(q[3])));
-            if (F::any(bad))
+            const V product = F::mul(F::mul(dv[0], dv[1]), F::mul(dv[2], dv[3]));
+            if (F::any(F::eqz(product)))
                 for (int k = 0; k < 4; ++k) q[k] = fix(dv[k], xv[k], q[k]);
             for (int k = 0; k < 4; ++k) F::storeu(dst + i + k * L, q[k]);
         },

@@ -135,6 +135,23 @@ TEST(WidePaths, DoubleForms) {
     });
 }
 
+// Divisors so small that any product of four underflows to zero, but none
+// zero: no warning, and every lane the true quotient.
+template <class T>
+void check_tiny_divisors(VekStatus (*div)(const T*, const T*, T*, int), T tiny) {
+    for (int len : {1, 8, 31, 32, 33, 64, 100}) {
+        std::vector<T> d(len), x(len), q(len);
+        for (int i = 0; i < len; ++i) d[i] = (i % 3 == 1 ? -tiny : tiny) * T(1 + i % 5), x[i] = T(i % 7) * T(1e-3);
+        ASSERT_EQ(div(d.data(), x.data(), q.data(), len), vekStsNoErr) << len;
+        for (int i = 0; i < len; ++i) ASSERT_TRUE(vt::same_bits(&q[i], std::vector<T>{x[i] / d[i]}.data(), 1)) << len << " " << i;
+    }
+}
+
+TEST(WidePaths, DivTinyDivisorsAreNotZero) {
+    check_tiny_divisors<float>(veksDiv_32f, 1e-30f);
+    check_tiny_divisors<double>(veksDiv_64f, 1e-300);
+}
+
 // Complex forms: element i of the parts depends on both parts of its
 // complex element, so they get a loop of their own over lengths in
 // complex elements. A constant operand is the repeated pair k.

@@ -12,6 +12,7 @@
 
 #include "copy_blocks.h"
 #include "core/cpu.h"
+#include "core/short_move.h"
 
 namespace veks {
 namespace {
@@ -32,29 +33,9 @@ inline void stw(unsigned char* p, W w) {
     std::memcpy(p, &w, sizeof w);
 }
 
-// 0..16 bytes: every load happens before any store, so this is also a
-// correct move for overlapping ranges.
-inline void copy_small(unsigned char* d, const unsigned char* s, std::size_t n) {
-    if (n >= 8) {
-        const auto a = ldw<std::uint64_t>(s), b = ldw<std::uint64_t>(s + n - 8);
-        stw(d, a), stw(d + n - 8, b);
-    } else if (n >= 4) {
-        const auto a = ldw<std::uint32_t>(s), b = ldw<std::uint32_t>(s + n - 4);
-        stw(d, a), stw(d + n - 4, b);
-    } else if (n >= 2) {
-        const auto a = ldw<std::uint16_t>(s), b = ldw<std::uint16_t>(s + n - 2);
-        stw(d, a), stw(d + n - 2, b);
-    } else if (n == 1) {
-        *d = *s;
-    }
-}
-
-// 17..128 bytes, all loads before all stores (overlap-safe as well).
+// 33..128 bytes, all loads before all stores (overlap-safe as well).
 inline void copy_medium(unsigned char* d, const unsigned char* s, std::size_t n) {
-    if (n <= 32) {
-        const V a = ld(s), b = ld(s + n - 16);
-        st(d, a), st(d + n - 16, b);
-    } else if (n <= 64) {
+    if (n <= 64) {
         const V a = ld(s), b = ld(s + 16), c = ld(s + n - 32), e = ld(s + n - 16);
         st(d, a), st(d + 16, b), st(d + n - 32, c), st(d + n - 16, e);
     } else {
@@ -114,8 +95,14 @@ inline void fill_small(byte_t* d, std::size_t n, const byte_t* rep) {
 void copy_bytes(void* dst, const void* src, std::size_t n) {
     auto* d = static_cast<byte_t*>(dst);
     const auto* s = static_cast<const byte_t*>(src);
-    if (n <= 16) return copy_small(d, s, n);
+    if (n <= 32) return move_short(d, s, n);
     if (n <= 128) return copy_medium(d, s, n);
+    if (n <= 256) {
+        // Without overlap the two halves may share bytes: both write the
+        // same values there. Cheaper than setting up the block loops.
+        copy_medium(d, s, 128);
+        return copy_medium(d + n - 128, s + n - 128, 128);
+    }
     loops_for(n).forward(d, s, n, stream_copy(n));
 }
 
@@ -123,7 +110,7 @@ void move_bytes(void* dst, const void* src, std::size_t n) {
     auto* d = static_cast<byte_t*>(dst);
     const auto* s = static_cast<const byte_t*>(src);
     if (d == s) return;
-    if (n <= 16) return copy_small(d, s, n);
+    if (n <= 32) return move_short(d, s, n);
     if (n <= 128) return copy_medium(d, s, n);
     const CopyBlocks& blocks = loops_for(n);
     if (d > s && d < s + n) return blocks.backward(d, s, n);
@@ -149,11 +136,13 @@ void fill_pattern(void* dst, std::size_t count, std::size_t width, const void* p
     alignas(16) byte_t rep[16];
     _mm_store_si128(reinterpret_cast<V*>(rep), v);
     if (n < 16) return fill_small(d, n, rep);
-    if (n <= 128) {
-        // Stores at multiples of 16 and one at n - 16: all at offsets that
-        // are multiples of the width.
-        for (std::size_t i = 0; i < n - 16; i += 16) st(d + i, v);
-        return st(d + n - 16, v);
+    if (n <= 512) {
+        // Stores at multiples of 16 and a last group that ends at n: all at
+        // offsets that are multiples of the width.
+        if (n <= 32) return st(d, v), st(d + n - 16, v);
+        if (n <= 64) return st(d, v), st(d + 16, v), st(d + n - 32, v), st(d + n - 16, v);
+        for (std::size_t i = 0; i + 64 < n; i += 64) st(d + i, v), st(d + i + 16, v), st(d + i + 32, v), st(d + i + 48, v);
+        return st(d + n - 64, v), st(d + n - 48, v), st(d + n - 32, v), st(d + n - 16, v);
     }
     const bool stream = n >= stream_from && cpu_info().largest_cache != 0 && n > cpu_info().largest_cache;
     loops_for(n).fill(d, n, width, rep, stream);

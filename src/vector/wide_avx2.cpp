@@ -4,6 +4,7 @@
 // narrower ones.
 #include <immintrin.h>
 
+#include "core/short_move.h"
 #include "wide_kernels.h"
 
 namespace veks {
@@ -13,7 +14,7 @@ namespace {
 template <class R, class E>
 R load_bytes(const E* p, idx n) {
     alignas(32) unsigned char buf[sizeof(R)] = {};
-    std::memcpy(buf, p, std::size_t(n) * sizeof(E));
+    move_short(buf, p, std::size_t(n) * sizeof(E));
     R r;
     std::memcpy(&r, buf, sizeof r);
     return r;
@@ -22,7 +23,7 @@ template <class R, class E>
 void store_bytes(E* p, idx n, R v) {
     alignas(32) unsigned char buf[sizeof(R)];
     std::memcpy(buf, &v, sizeof v);
-    std::memcpy(p, buf, std::size_t(n) * sizeof(E));
+    move_short(p, buf, std::size_t(n) * sizeof(E));
 }
 
 struct Avx2F32 {

@@ -23,13 +23,16 @@ struct AvxF {
     static V loadu(const float* p) { return _mm256_loadu_ps(p); }
     static void storeu(float* p, V v) { _mm256_storeu_ps(p, v); }
     // Eight interleaved complex elements: the in-lane shuffle leaves the
-    // 64-bit pairs in the order 0 2 1 3.
+    // 64-bit pairs in the order 0 2 1 3. The kernels work lane by lane, so
+    // one permutation of the result (`in_order`) puts them back instead of
+    // one for each part.
     static void deinterleave(const float* p, V& re, V& im) {
         const __m256 a = _mm256_loadu_ps(p), b = _mm256_loadu_ps(p + 8);
-        const __m256 r = _mm256_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
-        const __m256 m = _mm256_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
-        re = _mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(r), _MM_SHUFFLE(3, 1, 2, 0)));
-        im = _mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(m), _MM_SHUFFLE(3, 1, 2, 0)));
+        re = _mm256_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
+        im = _mm256_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
+    }
+    static V in_order(V v) {
+        return _mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(v), _MM_SHUFFLE(3, 1, 2, 0)));
     }
     static V set1(float x) { return _mm256_set1_ps(x); }
     static V add(V a, V b) { return _mm256_add_ps(a, b); }
@@ -64,7 +67,7 @@ void exp_32f_avx2(const float* src, float* dst, int len) { fmap<AvxF, ExpF>(src,
 void atan_32f_avx2(const float* src, float* dst, int len) { fmap<AvxF, AtanF>(src, dst, len); }
 int ln_32f_avx2(const float* src, float* dst, int len) { return fmap_flagged<AvxF, LnF>(src, dst, len); }
 void phase_32f_avx2(const float* re, const float* im, float* dst, int len) { fmap2<AvxF, PhaseF>(re, im, dst, len); }
-int sqrt_32f_avx2(const float* src, float* dst, int len) { return fmap_flagged<AvxF, SqrtF>(src, dst, len); }
+int sqrt_32f_avx2(const float* src, float* dst, int len) { return fmap_any<AvxF, SqrtF>(src, dst, len); }
 void magnitude_32f_avx2(const float* re, const float* im, float* dst, int len) {
     fmap2<AvxF, MagnitudeF>(re, im, dst, len);
 }

@@ -60,20 +60,45 @@ int fmap_flagged(const float* src, float* dst, int len) {
     return kind;
 }
 
+// Kernels whose flag only tells whether any element met it (square roots):
+// the vector masks are gathered with one OR a block and read once at the
+// end, two blocks a step, so the loop holds nothing but the operation.
+template <class L, class K>
+int fmap_any(const float* src, float* dst, int len) {
+    int i = 0, flagged = 0;
+    auto scalar = [&](int at) {
+        flagged |= ScalarF::movemask(K::template flag_a<ScalarF>(src[at]));
+        dst[at] = K::template eval<ScalarF>(src[at]);
+    };
+    const int head = aligned_head<L>(dst, len);
+    for (; i < head; ++i) scalar(i);
+    typename L::M m = L::lt(L::set1(0.0f), L::set1(0.0f));
+    for (; i + 2 * L::lanes <= len; i += 2 * L::lanes) {
+        const auto x0 = L::loadu(src + i), x1 = L::loadu(src + i + L::lanes);
+        m = L::m_or(m, L::m_or(K::template flag_a<L>(x0), K::template flag_a<L>(x1)));
+        L::storeu(dst + i, K::template eval<L>(x0));
+        L::storeu(dst + i + L::lanes, K::template eval<L>(x1));
+    }
+    for (; i + L::lanes <= len; i += L::lanes) {
+        const auto x = L::loadu(src + i);
+        m = L::m_or(m, K::template flag_a<L>(x));
+        L::storeu(dst + i, K::template eval<L>(x));
+    }
+    for (; i < len; ++i) scalar(i);
+    return flagged | (L::movemask(m) != 0);
+}
+
 // Two operands (re, im) from split vectors or, with im == nullptr, from
-// interleaved complex elements at re.
+// interleaved complex elements at re (whose lanes L may deliver in another
+// order, restored by L::in_order on the result).
 template <class L, class K>
 void fmap2(const float* re, const float* im, float* dst, int len) {
     auto step = [&](auto lanes, int at) {
         using T = decltype(lanes);
+        if (im) return T::storeu(dst + at, K::template eval<T>(T::loadu(re + at), T::loadu(im + at)));
         typename T::V r, m;
-        if (im) {
-            r = T::loadu(re + at);
-            m = T::loadu(im + at);
-        } else {
-            T::deinterleave(re + 2 * at, r, m);
-        }
-        T::storeu(dst + at, K::template eval<T>(r, m));
+        T::deinterleave(re + 2 * at, r, m);
+        T::storeu(dst + at, T::in_order(K::template eval<T>(r, m)));
     };
     int i = 0;
     const int head = aligned_head<L>(dst, len);
@@ -103,14 +128,12 @@ struct PhaseF {
     static typename L::V eval(typename L::V re, typename L::V im) { return atan2f_k<L>(im, re); }
 };
 
-// IEEE square root; flag a marks negative elements (not -0).
+// IEEE square root; the flag marks negative elements (not -0).
 struct SqrtF {
     template <class L>
     static typename L::V eval(typename L::V x) { return L::sqrt(x); }
     template <class L>
     static typename L::M flag_a(typename L::V x) { return L::lt(x, L::set1(0.0f)); }
-    template <class L>
-    static typename L::M flag_b(typename L::V x) { return L::m_and(L::lt(x, x), L::lt(x, x)); }  // never
 };
 // re^2 + im^2 and its square root, in single precision.
 struct PowerF {

@@ -22,6 +22,7 @@ struct ScalarF {
     static V loadu(const float* p) { return *p; }
     static void storeu(float* p, V v) { *p = v; }
     static void deinterleave(const float* p, V& re, V& im) { re = p[0], im = p[1]; }
+    static V in_order(V v) { return v; }
     static V set1(float x) { return x; }
     static V add(V a, V b) { return a + b; }
     static V sub(V a, V b) { return a - b; }
@@ -62,6 +63,7 @@ struct SseF {
         re = _mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
         im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
     }
+    static V in_order(V v) { return v; }
     static V set1(float x) { return _mm_set1_ps(x); }
     static V add(V a, V b) { return _mm_add_ps(a, b); }
     static V sub(V a, V b) { return _mm_sub_ps(a, b); }

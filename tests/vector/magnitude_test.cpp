@@ -311,6 +311,35 @@ TEST(AbsSqrSqrt, MatchScalarLoops) {
 
 // Parallel kernels give the same bits and statuses for 1, 2 and 4 threads,
 // including a warning met only in the second thread's piece.
+// One negative element at any position (head, either register of an
+// unrolled step, tail, the second thread's piece) raises the warning; none
+// raises nothing, and the other roots are unaffected.
+template <class T>
+void check_one_negative(VekStatus (*root)(const T*, T*, int)) {
+    for (int len : {1, 7, 8, 15, 16, 17, 33, 100, 5000}) {
+        std::vector<T> x(len + 1), y(len + 1);
+        for (int i = 0; i <= len; ++i) x[i] = T(1 + i % 9);
+        for (int off : {0, 1}) {
+            ASSERT_EQ(root(x.data() + off, y.data(), len), vekStsNoErr) << len;
+            std::vector<int> at;
+            for (int p = 0; p < len && p < 40; ++p) at.push_back(p);
+            at.push_back(len / 2), at.push_back(len - 1);
+            for (int p : at) {
+                x[off + p] = T(-2);
+                ASSERT_EQ(root(x.data() + off, y.data(), len), vekStsSqrtNegArg) << len << " at " << p;
+                ASSERT_TRUE(std::isnan(y[p]));
+                if (len > 1) ASSERT_EQ(y[p == 0 ? 1 : 0], std::sqrt(x[off + (p == 0 ? 1 : 0)]));
+                x[off + p] = T(1 + (off + p) % 9);
+            }
+        }
+    }
+}
+
+TEST(AbsSqrSqrt, OneNegativeElementAnywhere) {
+    check_one_negative<float>(veksSqrt_32f);
+    check_one_negative<double>(veksSqrt_64f);
+}
+
 TEST(Parallel, ThreadCountsGiveIdenticalResults) {
     const int len = 10001;
     auto f = random_vec<float>(2 * len, 21);

@@ -256,6 +256,8 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
 // shorter transforms, or one of our own.
 template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    auto* kernel = plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+    if (plan.order <= kWideRegisterOrders) return kernel(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
     if (!work_holds_n<T>(plan.order)) work = nullptr;
     // Scratch of our own starts on a cache line, so that no 64-byte access
@@ -267,8 +269,7 @@ void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, c
     WorkBuffer own;
     if (!work && own.acquire(bytes, 64)) work = own.as<T>();
     if (work)
-        (plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>)(plan.order, plan.twiddle, src, dst, work,
-                                                                          inverse, scale);
+        kernel(plan.order, plan.twiddle, src, dst, work, inverse, scale);
     else
         wide_fallback(plan, src, dst, inverse, scale);
 }

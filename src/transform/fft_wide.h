@@ -38,6 +38,10 @@ constexpr bool work_holds_n(int order) {
     return sizeof(T) == 4 && order <= 17;
 }
 
+// Orders up to which every wide kernel keeps the whole transform in
+// registers and needs no scratch.
+constexpr int kWideRegisterOrders = 5;
+
 // Stack scratch limit for calls that bring no work buffer.
 constexpr std::size_t kWideStackBytes = 64 * 1024;
 
@@ -48,8 +52,9 @@ inline std::int64_t wide_index(std::int64_t k, int j, std::int64_t g) {
 }
 
 // The transform of 2^order points (wide_order) from src to dst (may be
-// equal) through `scratch` (N complex values, distinct from both), scaled
-// by *scale unless scale is null.
+// equal) through `scratch` (N complex values, distinct from both; unused
+// and may be null up to kWideRegisterOrders), scaled by *scale unless scale
+// is null.
 // wide_cfft runs on 256-bit registers, wide_cfft_avx512 on 512-bit ones;
 // both read the same table.
 template <class T>

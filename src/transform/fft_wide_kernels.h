@@ -272,27 +272,39 @@ void first_pass16(const typename L::T* x, typename L::T* y, ptrdiff_t n, const t
     }
 }
 
-// The whole transform of 16, 32 or 64 points in registers of four
-// values: the first pass's butterflies, twiddles and transposes, then the
-// last pass's DFT of 4, 8 or 16 registers, with no trip through memory in
-// between.
+// The whole transform of 16, 32 or 64 points in registers: the first
+// pass's butterflies, twiddles and transposes leave the outputs of the
+// first pass in order, W to a register; the last pass's DFTs of 4, 8 or 16
+// values then read them at a stride of N/(4W), 2N/(8W) or 4N/(16W)
+// registers, with no trip through memory in between.
 template <class L, bool Inv, int Order>
 void small_dft(const typename L::T* x, typename L::T* y, const typename L::T* tw, const typename L::T* scale) {
-    static_assert(L::W == 4, "four values a register");
-    constexpr int m = 1 << (Order - 2);
+    constexpr int W = L::W, m = 1 << (Order - 2), regs = 4 * m / W;
+    static_assert(W <= 4 && m >= W, "the first pass fills whole registers");
     constexpr int gs = Order - 2 < 3 ? Order - 2 : sizeof(typename L::T) == 4 ? 3 : 2;  // log2 of wide_group
     static_assert(ptrdiff_t(1) << gs == wide_group<typename L::T>(Order), "table groups");
-    typename L::V v[m], z[m];
-    for (int p = 0; p < m; p += 4) first_regs<L, Inv>(x, m, p, tw, gs, v + p);
-    if constexpr (Order == 4)
-        bfly4<L, Inv>(v[0], v[1], v[2], v[3], z[0], z[1], z[2], z[3]);
-    else if constexpr (Order == 5)
-        bfly8_regs<L, Inv>(v, z);
-    else
-        bfly16_regs<L, Inv>(v, z);
+    constexpr int R = 1 << (Order - 2), sr = regs / R;  // last radix, its stride in registers
+    typename L::V v[regs];
+    for (int p = 0; p < m; p += W) first_regs<L, Inv>(x, m, p, tw, gs, v + 4 * p / W);
+    // Each output leaves as soon as it is formed (an array of them would be
+    // copied out through the stack), scaled or not as chosen once here.
+    auto last = [&](auto scaled, typename L::T c) {
+        for (int q = 0; q < sr; ++q) {
+            typename L::V a[R], b[R];
+            for (int t = 0; t < R; ++t) a[t] = v[q + sr * t];
+            if constexpr (R == 4)
+                bfly4<L, Inv>(a[0], a[1], a[2], a[3], b[0], b[1], b[2], b[3]);
+            else if constexpr (R == 8)
+                bfly8_regs<L, Inv>(a, b);
+            else
+                bfly16_regs<L, Inv>(a, b);
+            for (int k = 0; k < R; ++k) L::store(y + 2 * W * (q + sr * k), scaled ? L::mul(b[k], c) : b[k]);
+        }
+    };
     if (scale)
-        for (int j = 0; j < m; ++j) z[j] = L::mul(z[j], *scale);
-    for (int j = 0; j < m; ++j) L::store(y + 8 * j, z[j]);
+        last(std::true_type{}, *scale);
+    else
+        last(std::false_type{}, 1);
 }
 
 template <class L, bool Inv>
@@ -300,7 +312,7 @@ void small_dft(int order, const typename L::T* x, typename L::T* y, const typena
                const typename L::T* scale) {
     if (order == 4) return small_dft<L, Inv, 4>(x, y, tw, scale);
     if (order == 5) return small_dft<L, Inv, 5>(x, y, tw, scale);
-    small_dft<L, Inv, 6>(x, y, tw, scale);
+    if constexpr (L::W == 4) small_dft<L, Inv, 6>(x, y, tw, scale);
 }
 
 // The passes of one transform: the first radix-4 pass, twiddled radix-4
@@ -366,14 +378,11 @@ __attribute__((noinline)) void run(int order, const typename L::T* tw, const typ
 template <class L, class H = L>
 void run_dir(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst,
              typename L::T* scratch, bool inverse, const typename L::T* scale) {
-    // 16 and 32 points (and 64 with 32 registers) go straight through
-    // registers when four values fill one.
-    using Q = std::conditional_t<L::W == 4, L, H>;
-    if constexpr (Q::W == 4) {
-        if (order <= (L::kFuse ? 6 : 5))
-            return inverse ? small_dft<Q, true>(order, src, dst, tw, scale)
-                           : small_dft<Q, false>(order, src, dst, tw, scale);
-    }
+    // 16 and 32 points (and 64 with 32 registers and four values a
+    // register) go straight through registers.
+    using Q = std::conditional_t<(L::W <= 4), L, H>;
+    if (order <= (L::kFuse && Q::W == 4 ? 6 : 5))
+        return inverse ? small_dft<Q, true>(order, src, dst, tw, scale) : small_dft<Q, false>(order, src, dst, tw, scale);
     if (inverse)
         run<L, H, true>(order, tw, src, dst, scratch, scale);
     else

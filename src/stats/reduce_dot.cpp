@@ -6,10 +6,12 @@
 
 #include "complex_terms.h"
 #include "core/check.h"
+#include "core/cpu.h"
 #include "core/scale.h"
 #include "core/simd.h"
 #include "int_scale.h"
 #include "lane_sum.h"
+#include "reduce_dot.h"
 #include "veks.h"
 
 namespace veks {
@@ -19,19 +21,23 @@ namespace {
 // k mod 16 one by one; then the halving combination.
 float dot_32f(const float* a, const float* b, std::size_t n) {
     if (n < 16) return lane_sum<2, float>(n, [a, b](std::size_t k) { return a[k] * b[k]; });
-    __m128 s0 = _mm_setzero_ps(), s1 = s0, s2 = s0, s3 = s0;
-    std::size_t i = 0;
-    for (; i + 16 <= n; i += 16) {
-        s0 = _mm_add_ps(s0, _mm_mul_ps(_mm_loadu_ps(a + i), _mm_loadu_ps(b + i)));
-        s1 = _mm_add_ps(s1, _mm_mul_ps(_mm_loadu_ps(a + i + 4), _mm_loadu_ps(b + i + 4)));
-        s2 = _mm_add_ps(s2, _mm_mul_ps(_mm_loadu_ps(a + i + 8), _mm_loadu_ps(b + i + 8)));
-        s3 = _mm_add_ps(s3, _mm_mul_ps(_mm_loadu_ps(a + i + 12), _mm_loadu_ps(b + i + 12)));
-    }
     float p[16];
-    _mm_storeu_ps(p, s0);
-    _mm_storeu_ps(p + 4, s1);
-    _mm_storeu_ps(p + 8, s2);
-    _mm_storeu_ps(p + 12, s3);
+    std::size_t i = 0;
+    if (cpu_info().avx2) {
+        i = dot_32f_partials_avx2(a, b, n, p);
+    } else {
+        __m128 s0 = _mm_setzero_ps(), s1 = s0, s2 = s0, s3 = s0;
+        for (; i + 16 <= n; i += 16) {
+            s0 = _mm_add_ps(s0, _mm_mul_ps(_mm_loadu_ps(a + i), _mm_loadu_ps(b + i)));
+            s1 = _mm_add_ps(s1, _mm_mul_ps(_mm_loadu_ps(a + i + 4), _mm_loadu_ps(b + i + 4)));
+            s2 = _mm_add_ps(s2, _mm_mul_ps(_mm_loadu_ps(a + i + 8), _mm_loadu_ps(b + i + 8)));
+            s3 = _mm_add_ps(s3, _mm_mul_ps(_mm_loadu_ps(a + i + 12), _mm_loadu_ps(b + i + 12)));
+        }
+        _mm_storeu_ps(p, s0);
+        _mm_storeu_ps(p + 4, s1);
+        _mm_storeu_ps(p + 8, s2);
+        _mm_storeu_ps(p + 12, s3);
+    }
     for (int j = 0; i < n; ++i, ++j) p[j] += a[i] * b[i];
     return combine_halving<16>(p);
 }

@@ -73,8 +73,7 @@ template <class T, class W, class D, class A, class B, class Op>
 VekStatus scaled(D* dst, int len, int sf, Limits lim, A a, B b, Op op) {
     if (sfs::zero_fill(sf, lim.zero_above)) return zero(dst, len);
     if constexpr (kWide32s<D, A, B>) {
-        const WideKernels* w = wide_kernels();
-        if (w && w->run32s) {
+        if (const WideKernels* w = wide_kernels()) {
             if constexpr (std::is_same_v<B, Vec<Vek32s>>) w->run32s(Op::kind, a.p, b.p, 0, dst, len, sf, lim.bound_at);
             else w->run32s(Op::kind, a.p, nullptr, b.v, dst, len, sf, lim.bound_at);
             return vekStsNoErr;

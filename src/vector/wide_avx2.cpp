@@ -165,8 +165,59 @@ struct Avx2I16 {
     static V packs32(V a, V b) { return _mm256_packs_epi32(a, b); }
 };
 
+// 32-bit lanes, worked on as two registers of 64-bit lanes. AVX2 has no
+// 64-bit arithmetic shift, minimum or maximum: the shift is the logical
+// one with the sign filled in from the top, the extremes a compare and a
+// blend. A shift count is kept with its value clamped to 63 (an arithmetic
+// shift by 63 or more leaves only the sign) and the matching fill width.
+struct Avx2I32 {
+    using V = __m256i;
+    using W = __m256i;
+    struct Count {
+        __m128i left, right, fill;
+    };
+    static constexpr int L = 8;
+
+    static V loadu(const Vek32s* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
+    static void storeu(Vek32s* p, V v) { _mm256_storeu_si256(reinterpret_cast<V*>(p), v); }
+    static V load_part(const Vek32s* p, idx n) { return load_bytes<V>(p, n); }
+    static void store_part(Vek32s* p, idx n, V v) { store_bytes(p, n, v); }
+    static V set1_32(Vek32s x) { return _mm256_set1_epi32(x); }
+    static W widen_lo(V v) { return _mm256_cvtepi32_epi64(_mm256_castsi256_si128(v)); }
+    static W widen_hi(V v) { return _mm256_cvtepi32_epi64(_mm256_extracti128_si256(v, 1)); }
+    // Saturated to 32 bits, then the low halves of both registers in order.
+    static V narrow(W lo, W hi) {
+        const W top = set1_64(INT32_MAX), bottom = set1_64(INT32_MIN);
+        const __m256i pick = _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6);
+        const V l = _mm256_permutevar8x32_epi32(max64(min64(lo, top), bottom), pick);
+        const V h = _mm256_permutevar8x32_epi32(max64(min64(hi, top), bottom), pick);
+        return _mm256_blend_epi32(l, h, 0xF0);
+    }
+    static Count count(int s) {
+        const int r = s < 63 ? s : 63;
+        return {_mm_cvtsi32_si128(s), _mm_cvtsi32_si128(r), _mm_cvtsi32_si128(64 - r)};
+    }
+    static W set1_64(std::int64_t x) { return _mm256_set1_epi64x(x); }
+    static W add64(W a, W b) { return _mm256_add_epi64(a, b); }
+    static W sub64(W a, W b) { return _mm256_sub_epi64(a, b); }
+    static W mul64(W a, W b) { return _mm256_mul_epi32(a, b); }  // low 32 bits of each lane, signed
+    static W and64(W a, W b) { return _mm256_and_si256(a, b); }
+    static W min64(W a, W b) { return _mm256_blendv_epi8(a, b, _mm256_cmpgt_epi64(a, b)); }
+    static W max64(W a, W b) { return _mm256_blendv_epi8(b, a, _mm256_cmpgt_epi64(a, b)); }
+    static W sign64(W a) { return _mm256_cmpgt_epi64(_mm256_setzero_si256(), a); }
+    template <int k>
+    static W srai64(W a) {
+        return _mm256_or_si256(_mm256_srli_epi64(a, k), _mm256_slli_epi64(sign64(a), 64 - k));
+    }
+    template <int k> static W slli64(W a) { return _mm256_slli_epi64(a, k); }
+    static W sra64(W a, const Count& c) {
+        return _mm256_or_si256(_mm256_srl_epi64(a, c.right), _mm256_sll_epi64(sign64(a), c.fill));
+    }
+    static W sll64(W a, const Count& c) { return _mm256_sll_epi64(a, c.left); }
+};
+
 }  // namespace
 
-const WideKernels& wide_kernels_avx2() { return wide_table<Avx2F32, Avx2F64, Avx2I16, NoI32>(); }
+const WideKernels& wide_kernels_avx2() { return wide_table<Avx2F32, Avx2F64, Avx2I16, Avx2I32>(); }
 
 }  // namespace veks

@@ -589,13 +589,6 @@ VEKS_WIDE_LOOP void threshold_lt(const float* src, float* dst, idx len, float le
 }
 
 // The table of one instruction set.
-// No 32-bit scaled kernels on this instruction set.
-struct NoI32 {};
-template <class J>
-constexpr auto run32s_entry() {
-    if constexpr (std::is_same_v<J, NoI32>) return static_cast<decltype(&run32s<NoI32>)>(nullptr);
-    else return &run32s<J>;
-}
 
 template <class F32, class F64, class I16, class I32>
 const WideKernels& wide_table() {
@@ -608,7 +601,7 @@ const WideKernels& wide_table() {
         [](const double* d, const double* x, double* dst, idx len) {
             return divide<F64>(d, x, dst, len, kNan00_64f);
         },
-        &run16s<I16>,        run32s_entry<I32>(), &cvt_16s32f<F32>,  &cvt_8u32f<F32>,      &cvt_32f16s<F32>,
+        &run16s<I16>,        &run32s<I32>,      &cvt_16s32f<F32>,  &cvt_8u32f<F32>,      &cvt_32f16s<F32>,
         &cvt_32f8u<F32>,     &threshold_lt<F32>,
     };
     return t;

@@ -56,8 +56,7 @@ struct WideKernels {
     void (*run16s)(IntOp, const Vek16s* a, const Vek16s* b, Vek16s bval, Vek16s* dst, idx len, int sf,
                    int bound_at);
 
-    // The same on signed 32-bit elements (exact results in 64 bits), or
-    // null where the instruction set lacks 64-bit shifts and narrowing.
+    // The same on signed 32-bit elements (exact results in 64 bits).
     void (*run32s)(IntOp, const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf,
                    int bound_at);
 

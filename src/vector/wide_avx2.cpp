@@ -214,6 +214,20 @@ struct Avx2I32 {
         return _mm256_or_si256(_mm256_srl_epi64(a, c.right), _mm256_sll_epi64(sign64(a), c.fill));
     }
     static W sll64(W a, const Count& c) { return _mm256_sll_epi64(a, c.left); }
+
+    // 32-bit lane operations for scaled sums and differences.
+    static constexpr bool kSums32 = true;
+    static __m128i count32(int s) { return _mm_cvtsi32_si128(s); }
+    static V add32(V a, V b) { return _mm256_add_epi32(a, b); }
+    static V sub32(V a, V b) { return _mm256_sub_epi32(a, b); }
+    static V and32(V a, V b) { return _mm256_and_si256(a, b); }
+    static V andnot32(V a, V b) { return _mm256_andnot_si256(a, b); }  // ~a & b
+    static V or32(V a, V b) { return _mm256_or_si256(a, b); }
+    static V xor32(V a, V b) { return _mm256_xor_si256(a, b); }
+    static V cmpeq32(V a, V b) { return _mm256_cmpeq_epi32(a, b); }
+    static V cmpgt32(V a, V b) { return _mm256_cmpgt_epi32(a, b); }
+    template <int k> static V srai32(V a) { return _mm256_srai_epi32(a, k); }
+    static V sra32(V a, __m128i c) { return _mm256_sra_epi32(a, c); }
 };
 
 }  // namespace

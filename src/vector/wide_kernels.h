@@ -16,6 +16,7 @@
 #define VEKS_VECTOR_WIDE_KERNELS_H
 
 #include <algorithm>
+#include <utility>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -463,8 +464,46 @@ VEKS_WIDE_LOOP void kernel32(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek3
         [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
 }
 
+// Lanes that also offer 32-bit shifts and compares say so with kSums32.
+template <class J, class = void>
+struct HasSums32 : std::false_type {};
+template <class J>
+struct HasSums32<J, std::void_t<decltype(J::kSums32)>> : std::bool_constant<J::kSums32> {};
+
+// Sums and differences scaled by 2^-k, 1 <= k <= 31, without leaving the
+// 32-bit lanes: s = x + y (or x - y) is 2h + l with h = floor(s / 2), which
+// always fits, and l its last bit; the result rounds (h + l/2) / 2^(k-1)
+// half to even. Only a difference of 2^32 - 1 with k = 1 rounds past the
+// range, and saturates.
+template <class J, IntOp OP>
+VEKS_WIDE_LOOP void kernel32_sums(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf) {
+    using V = typename J::V;
+    const int m = sf - 1;
+    const V c = J::set1_32(bval), one = J::set1_32(1), low = J::set1_32((1 << m) - 1), half = J::set1_32(1 << m);
+    const auto count = J::count32(m);
+    auto op = [&](V x, V y) {
+        if constexpr (OP == IntOp::RSub) std::swap(x, y);
+        const V l = J::and32(J::xor32(x, y), one);
+        const V hx = J::template srai32<1>(x), hy = J::template srai32<1>(y);
+        const V h = OP == IntOp::Add ? J::add32(J::add32(hx, hy), J::and32(J::and32(x, y), one))
+                                     : J::sub32(J::sub32(hx, hy), J::and32(J::andnot32(x, y), one));
+        const V q = J::sra32(h, count), rem = J::and32(h, low);
+        const V f = J::add32(J::add32(rem, rem), l);
+        const V odd = J::cmpeq32(J::and32(q, one), one);
+        const V up = J::or32(J::cmpgt32(f, half), J::and32(J::cmpeq32(f, half), odd));
+        const V r = J::sub32(q, up);           // up is -1 where q rounds up
+        return J::add32(r, J::cmpgt32(q, r));  // 2^31 wrapped to -2^31 goes back to 2^31 - 1
+    };
+    drive<J::L, sizeof(V)>(
+        dst, len, [&](idx i) { J::storeu(dst + i, op(J::loadu(a + i), b ? J::loadu(b + i) : c)); },
+        [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
+}
+
 template <class J, IntOp OP>
 void run32s_op(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf, int bound_at) {
+    if constexpr (HasSums32<J>::value && OP != IntOp::Mul) {
+        if (sf >= 1 && sf <= 31) return kernel32_sums<J, OP>(a, b, bval, dst, len, sf);
+    }
     if (sf == 0) kernel32<J, OP>(a, b, bval, dst, len, RPlain<J>{});
     else if (sf == 1) kernel32<J, OP>(a, b, bval, dst, len, ROne<J>{});
     else if (sf > 1) kernel32<J, OP>(a, b, bval, dst, len, RPos<J>(sf));

@@ -322,6 +322,24 @@ TEST(WidePaths, Scaled32s) {
                          {-40, -31, -5, 0, 1, 2, 17, 31, 62});
 }
 
+// The ends of the 32-bit range and exact halves, a full register of each,
+// through sums and differences at the scale factors of the 32-bit path.
+TEST(WidePaths, Scaled32sBoundsAndTies) {
+    const Vek32s lo = INT32_MIN, hi = INT32_MAX;
+    const Vek32s pairs[][2] = {{hi, lo}, {lo, hi}, {hi, hi}, {lo, lo}, {-1, 0}, {1, 0}, {3, 0}, {-3, 0}, {5, -2}, {-6, 1}};
+    for (int sf : {1, 2, 3, 30, 31}) {
+        for (const auto& p : pairs) {
+            std::vector<Vek32s> a(16, p[0]), b(16, p[1]), sum(16), diff(16);
+            ASSERT_EQ(veksAdd_32s_Sfs(a.data(), b.data(), sum.data(), 16, sf), vekStsNoErr);
+            ASSERT_EQ(veksSub_32s_Sfs(b.data(), a.data(), diff.data(), 16, sf), vekStsNoErr);
+            for (int i = 0; i < 16; ++i) {
+                ASSERT_EQ(sum[i], ref::scaled<Vek32s>(add(p[0], p[1]), sf)) << p[0] << " + " << p[1] << " sf " << sf;
+                ASSERT_EQ(diff[i], ref::scaled<Vek32s>(sub(p[0], p[1]), sf)) << p[0] << " - " << p[1] << " sf " << sf;
+            }
+        }
+    }
+}
+
 // Conversions. Float to integer: the scaled value x * 2^-sf (one rounding
 // in single precision), then toward zero, to nearest even, or with one
 // half added to the magnitude in single precision; clamped, NaN to the

@@ -378,10 +378,11 @@ __attribute__((noinline)) void run(int order, const typename L::T* tw, const typ
 template <class L, class H = L>
 void run_dir(int order, const typename L::T* tw, const typename L::T* src, typename L::T* dst,
              typename L::T* scratch, bool inverse, const typename L::T* scale) {
-    // 16 and 32 points (and 64 with 32 registers and four values a
-    // register) go straight through registers.
+    // 16 and 32 points, and 64 where four values fill a register, go
+    // straight through registers: at 64 points the few spills of the
+    // 16-register file cost less than a trip through scratch.
     using Q = std::conditional_t<(L::W <= 4), L, H>;
-    if (order <= (L::kFuse && Q::W == 4 ? 6 : 5))
+    if (order <= (Q::W == 4 ? 6 : 5))
         return inverse ? small_dft<Q, true>(order, src, dst, tw, scale) : small_dft<Q, false>(order, src, dst, tw, scale);
     if (inverse)
         run<L, H, true>(order, tw, src, dst, scratch, scale);

@@ -451,17 +451,23 @@ struct RBound {
     }
 };
 
+// dst[i] = op(a[i], b[i]) over registers of 32-bit lanes, or op(a[i], bval)
+// when b is null.
+template <class J, class Op>
+inline void map32(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, Op&& op) {
+    const typename J::V c = J::set1_32(bval);
+    drive<J::L, sizeof(typename J::V)>(
+        dst, len, [&](idx i) { J::storeu(dst + i, op(J::loadu(a + i), b ? J::loadu(b + i) : c)); },
+        [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
+}
+
 template <class J, IntOp OP, class S>
 VEKS_WIDE_LOOP void kernel32(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, S s) {
     using V = typename J::V;
-    const V c = J::set1_32(bval);
-    auto op = [&](V x, V y) {
+    map32<J>(a, b, bval, dst, len, [&](V x, V y) {
         const auto xl = J::widen_lo(x), xh = J::widen_hi(x), yl = J::widen_lo(y), yh = J::widen_hi(y);
         return J::narrow(s(exact64<J, OP>(xl, yl)), s(exact64<J, OP>(xh, yh)));
-    };
-    drive<J::L, sizeof(V)>(
-        dst, len, [&](idx i) { J::storeu(dst + i, op(J::loadu(a + i), b ? J::loadu(b + i) : c)); },
-        [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
+    });
 }
 
 // Lanes that also offer 32-bit shifts and compares say so with kSums32.
@@ -479,9 +485,9 @@ template <class J, IntOp OP>
 VEKS_WIDE_LOOP void kernel32_sums(const Vek32s* a, const Vek32s* b, Vek32s bval, Vek32s* dst, idx len, int sf) {
     using V = typename J::V;
     const int m = sf - 1;
-    const V c = J::set1_32(bval), one = J::set1_32(1), low = J::set1_32((1 << m) - 1), half = J::set1_32(1 << m);
+    const V one = J::set1_32(1), low = J::set1_32((1 << m) - 1), half = J::set1_32(1 << m);
     const auto count = J::count32(m);
-    auto op = [&](V x, V y) {
+    map32<J>(a, b, bval, dst, len, [&](V x, V y) {
         if constexpr (OP == IntOp::RSub) std::swap(x, y);
         const V l = J::and32(J::xor32(x, y), one);
         const V hx = J::template srai32<1>(x), hy = J::template srai32<1>(y);
@@ -493,10 +499,7 @@ VEKS_WIDE_LOOP void kernel32_sums(const Vek32s* a, const Vek32s* b, Vek32s bval,
         const V up = J::or32(J::cmpgt32(f, half), J::and32(J::cmpeq32(f, half), odd));
         const V r = J::sub32(q, up);           // up is -1 where q rounds up
         return J::add32(r, J::cmpgt32(q, r));  // 2^31 wrapped to -2^31 goes back to 2^31 - 1
-    };
-    drive<J::L, sizeof(V)>(
-        dst, len, [&](idx i) { J::storeu(dst + i, op(J::loadu(a + i), b ? J::loadu(b + i) : c)); },
-        [&](idx i, idx n) { J::store_part(dst + i, n, op(J::load_part(a + i, n), b ? J::load_part(b + i, n) : c)); });
+    });
 }
 
 template <class J, IntOp OP>
@@ -628,7 +631,6 @@ VEKS_WIDE_LOOP void threshold_lt(const float* src, float* dst, idx len, float le
 }
 
 // The table of one instruction set.
-
 template <class F32, class F64, class I16, class I32>
 const WideKernels& wide_table() {
     static const WideKernels t{

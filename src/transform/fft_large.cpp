@@ -12,10 +12,17 @@ namespace {
 
 using std::ptrdiff_t;
 
-// Bytes of one strip row: a cache line, so that the strided gather and
-// scatter use every byte they bring in.
+// Bytes of one strip row: whole cache lines, so that the strided gather and
+// scatter use every byte they bring in. The fine twiddle table is this wide.
 constexpr ptrdiff_t kStripRowBytes = 128;
-constexpr ptrdiff_t kStackBytes = 128 * 1024;
+// Double precision strips are twice as wide: far beyond the last-level
+// cache the column pass is bound by the rows (each in its own page) that
+// every strip visits, so halving the number of strips pays more than the
+// larger strip costs in the level-2 cache.
+template <class T>
+constexpr ptrdiff_t kStripWidening = sizeof(T) == 8 ? 2 : 1;
+// Strips larger than the work buffer take up to this much stack.
+constexpr ptrdiff_t kStackBytes = 256 * 1024;
 
 template <class T>
 T* take(unsigned char*& cur, std::int64_t count) {
@@ -73,14 +80,14 @@ unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned cha
 
 template <class T>
 void large_cfft(const LargePlan<T>& p, const T* src, T* dst, bool inverse, const T* scale, T* work) {
-    constexpr ptrdiff_t cx = 2 * sizeof(T), lanes = 32 / cx, widest = kStripRowBytes / cx;
+    constexpr ptrdiff_t cx = 2 * sizeof(T), lanes = 32 / cx, widest = kStripWidening<T> * kStripRowBytes / cx;
     const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
     const std::int64_t have = work ? float_sizes<T>(Domain::Complex, p.order).work - 32 : 0;
     ptrdiff_t width = widest;
     while (width > lanes && n1 * width * cx > have && n1 * width * cx > kStackBytes) width /= 2;
     const std::int64_t need = std::max(n1 * width * cx, m * cx);
-    // The work buffers of a few orders (and calls without one) are too
-    // small for a strip: those take at most 64 KiB of stack.
+    // The work buffers of most double-precision orders (and calls without
+    // one) are too small for a strip: those take it from the stack.
     T* buf = need <= have ? work : align32(static_cast<T*>(__builtin_alloca(need + 32)));
     for (ptrdiff_t c0 = 0; c0 < m; c0 += width) large_column_strip<T>(p, src, dst, c0, width, buf, inverse);
     const auto row = p.row_kernel == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;

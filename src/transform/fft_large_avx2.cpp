@@ -170,16 +170,20 @@ struct Strip {
 
     // Memory rows in order, each from its result row, times its twiddles
     // (a coarse one for the strip times a fine one per column).
+    // A strip wider than the fine table takes one coarse twiddle per
+    // group of f columns.
     void scatter(T* dst, ptrdiff_t c0) const {
-        const T* cw = coarse + 2 * (c0 / f) * n1;
+        const ptrdiff_t group = width < f ? width : f;
         for (ptrdiff_t r = 0; r < n1; ++r) {
             const T* y = row(from[r]);
-            const T* fw = fine + 2 * (r * f + c0 % f);
-            const Bcast<L> b = bcast_tw<L>(cw + 2 * r);
             T* o = dst + 2 * (r * m + c0);
-            for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
-                const V w = cmul<L, false>(L::ldu(fw + v), b.r, b.i);
-                L::stu(o + v, cmul<L, Inv>(L::ld(y + v), L::re_dup(w), L::im_dup(w)));
+            for (ptrdiff_t g = 0; g < width; g += group) {
+                const T* fw = fine + 2 * (r * f + (c0 + g) % f);
+                const Bcast<L> b = bcast_tw<L>(coarse + 2 * ((c0 + g) / f * n1 + r));
+                for (ptrdiff_t v = 2 * g; v < 2 * (g + group); v += 2 * L::W) {
+                    const V w = cmul<L, false>(L::ldu(fw + v - 2 * g), b.r, b.i);
+                    L::stu(o + v, cmul<L, Inv>(L::ld(y + v), L::re_dup(w), L::im_dup(w)));
+                }
             }
         }
     }

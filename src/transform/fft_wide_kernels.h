@@ -97,24 +97,36 @@ void first_pass(const typename L::T* x, typename L::T* y, ptrdiff_t n, const typ
 }
 
 // A radix-4 pass of length n at stride s >= W: the twiddles of p
-// broadcast over the s values of q.
-template <class L, bool Inv>
-void pass4(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s, const typename L::T* tw, int gs) {
+// broadcast over the s values of q. The p of one table group (g/s of them
+// when s < g) step through it by 2s values, and every group starts at
+// 6ps, so no table position is computed per p; one input and one output
+// offset serve all four quarters. The pass at s = 4 (the one after the
+// first) gets its stride as a constant: its one or two q need no loop.
+template <class L, bool Inv, int S = 0>
+void pass4(const typename L::T* x, typename L::T* y, ptrdiff_t n, ptrdiff_t s_, const typename L::T* tw, int gs) {
+    if constexpr (S == 0 && L::W <= 4) {
+        if (s_ == 4) return pass4<L, Inv, 4>(x, y, n, 4, tw, gs);
+    }
     using O = Ops<L, Inv>;
-    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs;
-    for (ptrdiff_t p = 0; p < m; ++p) {
-        const typename L::T* t = tw + tw_at(p * s, gs);
-        const auto w1 = tw_one<L>(t), w2 = tw_one<L>(t + 2 * g), w3 = tw_one<L>(t + 4 * g);
-        const typename L::T* xi = x + 2 * s * p;
-        typename L::T* yo = y + 2 * s * 4 * p;
-        for (ptrdiff_t q = 0; q < s; q += L::W) {
-            typename L::V y0, y1, y2, y3;
-            bfly4<L, Inv>(L::load(xi + 2 * q), L::load(xi + 2 * (q + s * m)), L::load(xi + 2 * (q + 2 * s * m)),
-                          L::load(xi + 2 * (q + 3 * s * m)), y0, y1, y2, y3);
-            L::store(yo + 2 * q, y0);
-            L::store(yo + 2 * (q + s), O::cmul(y1, w1));
-            L::store(yo + 2 * (q + 2 * s), O::cmul(y2, w2));
-            L::store(yo + 2 * (q + 3 * s), O::cmul(y3, w3));
+    using T = typename L::T;
+    const ptrdiff_t s = S ? S : s_;
+    const ptrdiff_t m = n / 4, g = ptrdiff_t(1) << gs, run = s < g ? g / s : 1, quarter = 2 * s * m;
+    const T *x1 = x + quarter, *x2 = x + 2 * quarter, *x3 = x + 3 * quarter;
+    T *y1 = y + 2 * s, *y2 = y + 4 * s, *y3 = y + 6 * s;
+    for (ptrdiff_t p0 = 0; p0 < m; p0 += run) {
+        for (ptrdiff_t p = p0; p < p0 + run; ++p) {
+            const T* t = tw + 6 * p0 * s + 2 * (p - p0) * s;
+            const auto w1 = tw_one<L>(t), w2 = tw_one<L>(t + 2 * g), w3 = tw_one<L>(t + 4 * g);
+            const ptrdiff_t i0 = 2 * s * p, o0 = 8 * s * p;
+            for (ptrdiff_t q = 0; q < 2 * s; q += 2 * L::W) {
+                typename L::V y0, r1, r2, r3;
+                bfly4<L, Inv>(L::load(x + i0 + q), L::load(x1 + i0 + q), L::load(x2 + i0 + q), L::load(x3 + i0 + q),
+                              y0, r1, r2, r3);
+                L::store(y + o0 + q, y0);
+                L::store(y1 + o0 + q, O::cmul(r1, w1));
+                L::store(y2 + o0 + q, O::cmul(r2, w2));
+                L::store(y3 + o0 + q, O::cmul(r3, w3));
+            }
         }
     }
 }

@@ -341,7 +341,12 @@ __attribute__((noinline)) void run(int order, const typename L::T* tw, const typ
     // Lanes with the registers for it start with a four-bit pass.
     const bool wide_first = L::kFuse && order >= 6 && n / 16 >= L::W;
     const int rest = order - (wide_first ? 4 : 2);
-    const int last = rest & 1 ? 3 : rest >= 4 ? 4 : 2;
+    int last = rest & 1 ? 3 : rest >= 4 ? 4 : 2;
+    // Sixteen rows 2 KiB or more apart fall into one or two sets of an
+    // 8-way 32 KiB first-level cache and evict each other before the next
+    // q reads the other half of their lines: such transforms end in
+    // radix 4 instead, with one radix-4 pass more.
+    if (last == 4 && !L::kFuse && (n >> 4) * 2 * ptrdiff_t(sizeof(T)) >= 2048) last = 2;
     const int fused = L::kFuse ? (rest - last) / 4 : 0;
     const int singles = (rest - last - 4 * fused) / 2;
     const int passes = 1 + singles + fused;  // passes with twiddles

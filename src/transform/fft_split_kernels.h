@@ -1,0 +1,255 @@
+// The passes of the split-format self-sorting FFT, written once over a
+// vector type S (fft_split_ymm.h). The first pass reads interleaved input
+// and leaves blocks of real and imaginary parts; the radix-4 passes work on
+// blocks; the twiddle-free last pass writes interleaved output. The
+// twiddles come from the wide table (fft_wide.h) unchanged. Included only by
+// kernel files compiled for the matching instruction set, after the
+// interleaved kernels (fft_wide_kernels.h), whose table helpers it shares.
+#ifndef VEKS_TRANSFORM_FFT_SPLIT_KERNELS_H
+#define VEKS_TRANSFORM_FFT_SPLIT_KERNELS_H
+
+#include <cstddef>
+
+#include "fft_wide.h"
+
+namespace veks {
+namespace fft {
+namespace {
+
+// B complex values as their real and imaginary parts.
+template <class S>
+struct Z {
+    typename S::V r, i;
+};
+// A block at p, and B interleaved values at p, to and from registers.
+template <class S>
+inline Z<S> zload(const typename S::T* p) {
+    return {S::load(p), S::load(p + S::B)};
+}
+template <class S>
+inline void zstore(typename S::T* p, Z<S> z) {
+    S::store(p, z.r), S::store(p + S::B, z.i);
+}
+template <class S>
+inline Z<S> zload_natural(const typename S::T* p) {
+    Z<S> z;
+    S::split(S::load(p), S::load(p + S::B), z.r, z.i);
+    return z;
+}
+template <class S>
+inline void zstore_natural(typename S::T* p, Z<S> z) {
+    typename S::V a, b;
+    S::join(z.r, z.i, a, b);
+    S::store(p, a), S::store(p + S::B, b);
+}
+
+// Complex arithmetic on split values for one direction: the forward
+// transform multiplies by w and by -i, the inverse by conj(w) and by +i.
+template <class S, bool Inv>
+struct SplitOps {
+    using V = typename S::V;
+    using Z = fft::Z<S>;
+    struct Tw {
+        V r, i;
+    };
+    static Tw tw_one(const typename S::T* p) { return {S::bcast(p), S::bcast(p + 1)}; }
+    static Z add(Z a, Z b) { return {S::add(a.r, b.r), S::add(a.i, b.i)}; }
+    static Z sub(Z a, Z b) { return {S::sub(a.r, b.r), S::sub(a.i, b.i)}; }
+    static Z scale(Z a, V c) { return {S::mul(a.r, c), S::mul(a.i, c)}; }
+    static Z cmul(Z a, Tw w) {
+        if (Inv) return {S::fmadd(a.r, w.r, S::mul(a.i, w.i)), S::fmsub(a.i, w.r, S::mul(a.r, w.i))};
+        return {S::fmsub(a.r, w.r, S::mul(a.i, w.i)), S::fmadd(a.r, w.i, S::mul(a.i, w.r))};
+    }
+    // a - i*b and a + i*b (forward), the other way round (inverse).
+    static void pm_rot(Z a, Z b, Z& plus, Z& minus) {
+        const Z mib = {S::add(a.r, b.i), S::sub(a.i, b.r)}, pib = {S::sub(a.r, b.i), S::add(a.i, b.r)};
+        plus = Inv ? pib : mib;
+        minus = Inv ? mib : pib;
+    }
+    // The radix-4 butterfly; y1..y3 still need their twiddles.
+    static void bfly4(Z a, Z b, Z c, Z d, Z& y0, Z& y1, Z& y2, Z& y3) {
+        const Z apc = add(a, c), amc = sub(a, c), bpd = add(b, d), bmd = sub(b, d);
+        y0 = add(apc, bpd);
+        y2 = sub(apc, bpd);
+        pm_rot(amc, bmd, y1, y3);
+    }
+    // The twiddle-free DFT of 8 values v[t] into out[k].
+    static void bfly8(const Z* v, Z* out) {
+        using T = typename S::T;
+        const V r2 = S::set1(T(0.70710678118654752440));
+        Z a[4], b[4];
+        for (int t = 0; t < 4; ++t) a[t] = add(v[t], v[t + 4]), b[t] = sub(v[t], v[t + 4]);
+        // b_t * w8^t: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
+        const Z b1 = b[1], b2 = b[2], b3 = b[3];
+        if (Inv) {
+            b[1] = {S::mul(S::sub(b1.r, b1.i), r2), S::mul(S::add(b1.i, b1.r), r2)};
+            b[2] = {S::sub(S::set1(0), b2.i), b2.r};
+            b[3] = {S::mul(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2), S::mul(S::sub(b3.r, b3.i), r2)};
+        } else {
+            b[1] = {S::mul(S::add(b1.r, b1.i), r2), S::mul(S::sub(b1.i, b1.r), r2)};
+            b[2] = {b2.i, S::sub(S::set1(0), b2.r)};
+            b[3] = {S::mul(S::sub(b3.i, b3.r), r2), S::mul(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2)};
+        }
+        bfly4(a[0], a[1], a[2], a[3], out[0], out[2], out[4], out[6]);
+        bfly4(b[0], b[1], b[2], b[3], out[1], out[3], out[5], out[7]);
+    }
+};
+
+// First pass (n = N, stride 1) for B consecutive p at a time: the quarters
+// read as interleaved values and split, their twiddles (one table group)
+// split the same way, the outputs y[4p + j] left as blocks.
+template <class S, bool Inv>
+void split_first(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
+    using O = SplitOps<S, Inv>;
+    using Z = fft::Z<S>;
+    constexpr int B = S::B, g = B;
+    const ptrdiff_t m = n / 4;
+    for (ptrdiff_t p = 0; p < m; p += B) {
+        Z v[4];
+        O::bfly4(zload_natural<S>(x + 2 * p), zload_natural<S>(x + 2 * (p + m)), zload_natural<S>(x + 2 * (p + 2 * m)),
+                 zload_natural<S>(x + 2 * (p + 3 * m)), v[0], v[1], v[2], v[3]);
+        const typename S::T* t = tw + 6 * p;
+        for (int j = 1; j < 4; ++j) {
+            const Z w = zload_natural<S>(t + 2 * (j - 1) * g);
+            v[j] = O::cmul(v[j], {w.r, w.i});
+        }
+        typename S::V r[4] = {v[0].r, v[1].r, v[2].r, v[3].r}, i[4] = {v[0].i, v[1].i, v[2].i, v[3].i};
+        S::to_blocks(r);
+        S::to_blocks(i);
+        for (int b = 0; b < 4; ++b) zstore<S>(y + 8 * p + 2 * B * b, {r[b], i[b]});
+    }
+}
+
+// A radix-4 pass of length n at stride s >= B on blocks: as pass4 of the
+// interleaved kernels, the twiddles of p (at 6ps: s is a multiple of the
+// table group) broadcast over the s values of q. The passes at strides 4
+// and 16 get theirs as constants, so that their few q need no loop.
+template <class S, bool Inv, int Fixed = 0>
+void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s_, const typename S::T* tw) {
+    if constexpr (Fixed == 0) {
+        if (S::B == 4 && s_ == 4) return split_pass4<S, Inv, 4>(x, y, n, 4, tw);
+        if (s_ == 16) return split_pass4<S, Inv, 16>(x, y, n, 16, tw);
+    }
+    using O = SplitOps<S, Inv>;
+    using T = typename S::T;
+    using Z = fft::Z<S>;
+    constexpr ptrdiff_t g = S::B;
+    const ptrdiff_t s = Fixed ? Fixed : s_, m = n / 4, quarter = 2 * s * m;
+    const T *x1 = x + quarter, *x2 = x + 2 * quarter, *x3 = x + 3 * quarter;
+    T *y1 = y + 2 * s, *y2 = y + 4 * s, *y3 = y + 6 * s;
+    for (ptrdiff_t p = 0; p < m; ++p) {
+        const T* t = tw + 6 * s * p;
+        const auto w1 = O::tw_one(t), w2 = O::tw_one(t + 2 * g), w3 = O::tw_one(t + 4 * g);
+        const ptrdiff_t i0 = 2 * s * p, o0 = 8 * s * p;
+        for (ptrdiff_t q = 0; q < 2 * s; q += 2 * S::B) {
+            Z y0, r1, r2, r3;
+            O::bfly4(zload<S>(x + i0 + q), zload<S>(x1 + i0 + q), zload<S>(x2 + i0 + q), zload<S>(x3 + i0 + q), y0, r1,
+                     r2, r3);
+            zstore<S>(y + o0 + q, y0);
+            zstore<S>(y1 + o0 + q, O::cmul(r1, w1));
+            zstore<S>(y2 + o0 + q, O::cmul(r2, w2));
+            zstore<S>(y3 + o0 + q, O::cmul(r3, w3));
+        }
+    }
+}
+
+// The radix-4 pass at stride 4 where a block holds 8 values: each block
+// carries q = 0..3 of an even p in one half and of the next p in the
+// other, so the twiddles of the two are blended, and each output block
+// joins the halves of two outputs of the same p.
+template <class S, bool Inv>
+void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
+    using O = SplitOps<S, Inv>;
+    using T = typename S::T;
+    using Z = fft::Z<S>;
+    static_assert(S::B == 8, "two p to a block");
+    constexpr ptrdiff_t g = S::B;
+    const ptrdiff_t m = n / 4, quarter = 8 * m;
+    for (ptrdiff_t p = 0; p < m; p += 2) {
+        Z v[4];
+        const T* xp = x + 8 * p;
+        O::bfly4(zload<S>(xp), zload<S>(xp + quarter), zload<S>(xp + 2 * quarter), zload<S>(xp + 3 * quarter), v[0],
+                 v[1], v[2], v[3]);
+        // k = 4p starts a table group, k = 4p + 4 is in its second half.
+        const T *te = tw + 24 * p, *to = te + 8;
+        for (int j = 1; j < 4; ++j) {
+            const auto we = O::tw_one(te + 2 * (j - 1) * g), wo = O::tw_one(to + 2 * (j - 1) * g);
+            v[j] = O::cmul(v[j], {S::blend_odd_pairs(we.r, wo.r), S::blend_odd_pairs(we.i, wo.i)});
+        }
+        T* o = y + 32 * p;
+        zstore<S>(o, {S::even_halves(v[0].r, v[1].r), S::even_halves(v[0].i, v[1].i)});
+        zstore<S>(o + 16, {S::even_halves(v[2].r, v[3].r), S::even_halves(v[2].i, v[3].i)});
+        zstore<S>(o + 32, {S::odd_halves(v[0].r, v[1].r), S::odd_halves(v[0].i, v[1].i)});
+        zstore<S>(o + 48, {S::odd_halves(v[2].r, v[3].r), S::odd_halves(v[2].i, v[3].i)});
+    }
+}
+
+// Last pass with R = 4 or 8 values at stride s = N/R >= B: the
+// twiddle-free DFT of each block column, written interleaved (x may equal
+// y: every column is read before it is written), scaled when `scale` is
+// given.
+template <int R, class S, bool Inv>
+void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typename S::T* scale) {
+    using O = SplitOps<S, Inv>;
+    using Z = fft::Z<S>;
+    const auto c = S::set1(scale ? *scale : 1);
+    for (ptrdiff_t q = 0; q < s; q += S::B) {
+        Z v[R], z[R];
+        for (int t = 0; t < R; ++t) v[t] = zload<S>(x + 2 * (q + t * s));
+        if constexpr (R == 8)
+            O::bfly8(v, z);
+        else
+            O::bfly4(v[0], v[1], v[2], v[3], z[0], z[1], z[2], z[3]);
+        for (int k = 0; k < R; ++k) zstore_natural<S>(y + 2 * (q + s * k), scale ? O::scale(z[k], c) : z[k]);
+    }
+}
+
+// The whole transform on the split format: the first pass, radix-4 passes
+// and a twiddle-free last pass of 2 or 3 bits. Needs N/4 >= B for the
+// first pass and N/8 >= B for the last; the table groups then hold B
+// values.
+template <class S, bool Inv>
+void split_run(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
+               typename S::T* scratch, const typename S::T* scale) {
+    using T = typename S::T;
+    const ptrdiff_t n = ptrdiff_t(1) << order;
+    const int rest = order - 2, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
+    // The last pass with twiddles lands in dst unless the first would then
+    // have to write its own input; the final pass may work in place.
+    bool to_dst = (1 + singles) & 1;
+    if (to_dst && src == dst) to_dst = false;
+    const T* in = src;
+    T* out = to_dst ? dst : scratch;
+    split_first<S, Inv>(in, out, n, tw);
+    ptrdiff_t s = 4;
+    for (int i = 0; i < singles; ++i, s *= 4) {
+        in = out;
+        out = out == dst ? scratch : dst;
+        if constexpr (S::B > 4) {
+            if (s < S::B) {
+                split_pass4_halves<S, Inv>(in, out, n / s, tw);
+                continue;
+            }
+        }
+        split_pass4<S, Inv>(in, out, n / s, s, tw);
+    }
+    if (last == 3)
+        split_last<8, S, Inv>(out, dst, n >> 3, scale);
+    else
+        split_last<4, S, Inv>(out, dst, n >> 2, scale);
+}
+
+template <class S>
+void split_dir(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
+               typename S::T* scratch, bool inverse, const typename S::T* scale) {
+    if (inverse)
+        split_run<S, true>(order, tw, src, dst, scratch, scale);
+    else
+        split_run<S, false>(order, tw, src, dst, scratch, scale);
+}
+
+}  // namespace
+}  // namespace fft
+}  // namespace veks
+
+#endif

@@ -225,6 +225,7 @@ void dispatch(const ComplexPlan<typename L::T>& plan, const typename L::D& s, co
 template <class T>
 void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse, const T* scale) {
     const ptrdiff_t n = ptrdiff_t(1) << plan.order, q = n / 4, g = wide_group<T>(plan.order);
+    const bool split = wide_split_table<T>(plan.order, plan.wide);
     if (src != d)
         for (ptrdiff_t i = 0; i < 2 * n; ++i) d[i] = src[i];
     for (ptrdiff_t i = 1, j = 0; i < n; ++i) {
@@ -237,8 +238,10 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
         for (ptrdiff_t j = 0; j < half; ++j) {
             // w_N^k, k = j*N/(2*half) < N/2: w^(k - N/4) times -i above N/4.
             const ptrdiff_t k = j * (n / (2 * half));
-            const T* t = plan.twiddle + 2 * wide_index<T>(k % q, 1, g);
-            T wr = k < q ? t[0] : t[1], wi = k < q ? t[1] : -t[0];
+            std::int64_t re, im;
+            wide_parts<T>(k % q, 1, g, split, re, im);
+            const T* t = plan.twiddle;
+            T wr = k < q ? t[re] : t[im], wi = k < q ? t[im] : -t[re];
             if (inverse) wi = -wi;
             for (ptrdiff_t b = j; b < n; b += 2 * half) {
                 T* x = d + 2 * b;

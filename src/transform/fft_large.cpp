@@ -51,7 +51,7 @@ unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned cha
     T* col = take<T>(cur, 2 * n1);
     for (ptrdiff_t e = 0; e < n1; ++e) base.twiddle(e, p->rows, col[2 * e], col[2 * e + 1]);
     T* row = reinterpret_cast<T*>(cur);
-    take<T>(cur, build_wide_twiddles<T>(base, p->cols, row));
+    take<T>(cur, build_wide_twiddles<T>(base, p->cols, p->row_kernel, row));
     auto* from = take<std::int32_t>(cur, n1);
     const ptrdiff_t f = kStripRowBytes / (2 * sizeof(T));
     T* coarse = take<T>(cur, 2 * n1 * (m / f));

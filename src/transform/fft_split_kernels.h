@@ -2,7 +2,7 @@
 // vector type S (fft_split_ymm.h). The first pass reads interleaved input
 // and leaves blocks of real and imaginary parts; the radix-4 passes work on
 // blocks; the twiddle-free last pass writes interleaved output. The
-// twiddles come from the wide table (fft_wide.h) unchanged. Included only by
+// twiddles come from the wide table (fft_wide.h) in its split layout. Included only by
 // kernel files compiled for the matching instruction set, after the
 // interleaved kernels (fft_wide_kernels.h), whose table helpers it shares.
 #ifndef VEKS_TRANSFORM_FFT_SPLIT_KERNELS_H
@@ -52,7 +52,8 @@ struct SplitOps {
     struct Tw {
         V r, i;
     };
-    static Tw tw_one(const typename S::T* p) { return {S::bcast(p), S::bcast(p + 1)}; }
+    // One twiddle of the split table for every lane.
+    static Tw tw_one(const typename S::T* p) { return {S::bcast(p), S::bcast(p + S::B)}; }
     static Z add(Z a, Z b) { return {S::add(a.r, b.r), S::add(a.i, b.i)}; }
     static Z sub(Z a, Z b) { return {S::sub(a.r, b.r), S::sub(a.i, b.i)}; }
     static Z scale(Z a, V c) { return {S::mul(a.r, c), S::mul(a.i, c)}; }
@@ -96,8 +97,9 @@ struct SplitOps {
 };
 
 // First pass (n = N, stride 1) for B consecutive p at a time: the quarters
-// read as interleaved values and split, their twiddles (one table group)
-// split the same way, the outputs y[4p + j] left as blocks.
+// read as interleaved values and split, their twiddles (one table group,
+// stored split in the same lane order) loaded as they are, the outputs
+// y[4p + j] left as blocks.
 template <class S, bool Inv>
 void split_first(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
     using O = SplitOps<S, Inv>;
@@ -110,7 +112,7 @@ void split_first(const typename S::T* x, typename S::T* y, ptrdiff_t n, const ty
                  zload_natural<S>(x + 2 * (p + 3 * m)), v[0], v[1], v[2], v[3]);
         const typename S::T* t = tw + 6 * p;
         for (int j = 1; j < 4; ++j) {
-            const Z w = zload_natural<S>(t + 2 * (j - 1) * g);
+            const Z w = zload<S>(t + 2 * (j - 1) * g);
             v[j] = O::cmul(v[j], {w.r, w.i});
         }
         typename S::V r[4] = {v[0].r, v[1].r, v[2].r, v[3].r}, i[4] = {v[0].i, v[1].i, v[2].i, v[3].i};
@@ -170,8 +172,8 @@ void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, c
         const T* xp = x + 8 * p;
         O::bfly4(zload<S>(xp), zload<S>(xp + quarter), zload<S>(xp + 2 * quarter), zload<S>(xp + 3 * quarter), v[0],
                  v[1], v[2], v[3]);
-        // k = 4p starts a table group, k = 4p + 4 is in its second half.
-        const T *te = tw + 24 * p, *to = te + 8;
+        // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.
+        const T *te = tw + 24 * p, *to = te + 2;
         for (int j = 1; j < 4; ++j) {
             const auto we = O::tw_one(te + 2 * (j - 1) * g), wo = O::tw_one(to + 2 * (j - 1) * g);
             v[j] = O::cmul(v[j], {S::blend_odd_pairs(we.r, wo.r), S::blend_odd_pairs(we.i, wo.i)});

@@ -87,12 +87,14 @@ std::int64_t build_twiddles<double>(const SineBase<double>& b, int order, double
 }
 
 template <class T>
-std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, T* out) {
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out) {
     const std::int64_t q = (std::int64_t(1) << order) / 4, g = wide_group<T>(order);
+    const bool split = wide_split_table<T>(order, level);
     for (std::int64_t k = 0; k < q; ++k)
         for (int j = 1; j <= 3; ++j) {
-            T* o = out + 2 * wide_index<T>(k, j, g);
-            b.twiddle(j * k, order, o[0], o[1]);
+            std::int64_t re, im;
+            wide_parts<T>(k, j, g, split, re, im);
+            b.twiddle(j * k, order, out[re], out[im]);
         }
     return 6 * q;
 }
@@ -111,8 +113,8 @@ std::int64_t build_real_table(const SineBase<T>& b, int order, bool ccs, T* out)
 
 template struct SineBase<float>;
 template struct SineBase<double>;
-template std::int64_t build_wide_twiddles<float>(const SineBase<float>&, int, float*);
-template std::int64_t build_wide_twiddles<double>(const SineBase<double>&, int, double*);
+template std::int64_t build_wide_twiddles<float>(const SineBase<float>&, int, int, float*);
+template std::int64_t build_wide_twiddles<double>(const SineBase<double>&, int, int, double*);
 template std::int64_t build_real_table<float>(const SineBase<float>&, int, bool, float*);
 template std::int64_t build_real_table<double>(const SineBase<double>&, int, bool, double*);
 

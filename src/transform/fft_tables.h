@@ -31,10 +31,10 @@ std::int64_t build_bitrev(int order, std::int32_t* out);
 template <class T>
 std::int64_t build_twiddles(const SineBase<T>& b, int order, T* out);
 
-// The wide twiddle table of an order (see fft_wide.h); returns values
-// written (3N/2).
+// The wide twiddle table of an order for the kernels of a kWide* level
+// (see fft_wide.h); returns values written (3N/2).
 template <class T>
-std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, T* out);
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out);
 
 // Real recombination (0.5 cos, 0.5 - 0.5 sin) or inverse (cos, -sin)
 // records of 2*pi*k/N, k < N/4 (at least one record).

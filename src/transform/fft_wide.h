@@ -56,7 +56,7 @@ inline std::int64_t wide_index(std::int64_t k, int j, std::int64_t g) {
 // and may be null up to kWideRegisterOrders), scaled by *scale unless scale
 // is null.
 // wide_cfft runs on 256-bit registers, wide_cfft_avx512 on 512-bit ones;
-// both read the same table.
+// each reads the table as built for its level (wide_split_table).
 template <class T>
 void wide_cfft(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
 template <class T>
@@ -67,6 +67,35 @@ void wide_cfft_avx512(int order, const T* tw, const T* src, T* dst, T* scratch, 
 enum : int { kWideNone = 0, kWideAvx2 = 1, kWideAvx512 = 2 };
 template <class T>
 int wide_level(int order);
+
+// Orders at which the 256-bit path runs its split-format kernels: from 128
+// points in single and 64 in double precision (below, the interleaved
+// kernels keep whole transforms in registers); in double precision the
+// interleaved passes, whose last pass takes four bits, catch up from 8192.
+template <class T>
+constexpr bool split_order(int order) {
+    return sizeof(T) == 4 ? order >= 7 && order <= 18 : order >= 6 && order <= 12;
+}
+
+// Whether the table of an order built for a kWide* level is split: each
+// group of G = 8 (float) or 4 (double) values of w^(jk) holds G real parts,
+// then G imaginary parts, in the lane order the kernels split registers
+// into (positions 0 1 4 5 2 3 6 7, or 0 2 1 3).
+template <class T>
+constexpr bool wide_split_table(int order, int level) {
+    return level == kWideAvx2 && split_order<T>(order);
+}
+
+// Offsets (in T) of the real and imaginary part of w^(jk) in the table.
+template <class T>
+inline void wide_parts(std::int64_t k, int j, std::int64_t g, bool split, std::int64_t& re, std::int64_t& im) {
+    if (!split) {
+        re = 2 * wide_index<T>(k, j, g), im = re + 1;
+        return;
+    }
+    const std::int64_t c = k % g, lane = g == 8 ? (c & 1) | (c & 2) << 1 | (c & 4) >> 1 : (c & 1) << 1 | (c & 2) >> 1;
+    re = 2 * wide_index<T>(k - c, j, g) + lane, im = re + g;
+}
 
 }  // namespace fft
 }  // namespace veks

@@ -12,22 +12,17 @@
 namespace veks {
 namespace fft {
 
-// From 128 points in single and 64 in double precision (below, the
-// interleaved kernels keep whole transforms in registers) the split-format
-// passes are the faster ones; in double precision the interleaved passes,
-// whose last pass takes four bits, catch up from 8192 points.
-
 template <>
 void wide_cfft<float>(int order, const float* tw, const float* src, float* dst, float* scratch, bool inverse,
                       const float* scale) {
-    if (order >= 7 && order <= 18) return split_dir<S32>(order, tw, src, dst, scratch, inverse, scale);
+    if (split_order<float>(order)) return split_dir<S32>(order, tw, src, dst, scratch, inverse, scale);
     run_dir<C32x4>(order, tw, src, dst, scratch, inverse, scale);
 }
 
 template <>
 void wide_cfft<double>(int order, const double* tw, const double* src, double* dst, double* scratch, bool inverse,
                        const double* scale) {
-    if (order >= 6 && order <= 12) return split_dir<S64>(order, tw, src, dst, scratch, inverse, scale);
+    if (split_order<double>(order)) return split_dir<S64>(order, tw, src, dst, scratch, inverse, scale);
     run_dir<C64x2>(order, tw, src, dst, scratch, inverse, scale);
 }
 

@@ -258,9 +258,9 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
 // The self-sorting path with the caller's scratch, a stack area for the
 // shorter transforms, or one of our own.
 template <class T>
-void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+__attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse,
+                                                 const T* scale, T* work) {
     auto* kernel = plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
-    if (plan.order <= kWideRegisterOrders) return kernel(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
     if (!work_holds_n<T>(plan.order)) work = nullptr;
     // Scratch of our own starts on a cache line, so that no 64-byte access
@@ -275,6 +275,14 @@ void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, c
         kernel(plan.order, plan.twiddle, src, dst, work, inverse, scale);
     else
         wide_fallback(plan, src, dst, inverse, scale);
+}
+
+// Transforms that stay in registers go straight to their kernel.
+template <class T>
+void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
+    if (plan.order > kWideRegisterOrders) return cfft_wide_scratch(plan, src, dst, inverse, scale, work);
+    auto* kernel = plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+    kernel(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
 }
 
 }  // namespace

@@ -241,8 +241,10 @@ void split_run(int order, const typename S::T* tw, const typename S::T* src, typ
         split_last<4, S, Inv>(out, dst, n >> 2, scale);
 }
 
+// Kept out of line, so that the callers' short transforms pay for no frame
+// of the long ones.
 template <class S>
-void split_dir(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
+__attribute__((noinline)) void split_dir(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
                typename S::T* scratch, bool inverse, const typename S::T* scale) {
     if (inverse)
         split_run<S, true>(order, tw, src, dst, scratch, scale);

@@ -56,10 +56,10 @@ struct SplitOps {
     static Tw tw_one(const typename S::T* p) { return {S::bcast(p), S::bcast(p + S::B)}; }
     static Z add(Z a, Z b) { return {S::add(a.r, b.r), S::add(a.i, b.i)}; }
     static Z sub(Z a, Z b) { return {S::sub(a.r, b.r), S::sub(a.i, b.i)}; }
-    static Z scale(Z a, V c) { return {S::mul(a.r, c), S::mul(a.i, c)}; }
+    static Z scale(Z a, V c) { return {S::mulv(a.r, c), S::mulv(a.i, c)}; }
     static Z cmul(Z a, Tw w) {
-        if (Inv) return {S::fmadd(a.r, w.r, S::mul(a.i, w.i)), S::fmsub(a.i, w.r, S::mul(a.r, w.i))};
-        return {S::fmsub(a.r, w.r, S::mul(a.i, w.i)), S::fmadd(a.r, w.i, S::mul(a.i, w.r))};
+        if (Inv) return {S::fmadd(a.r, w.r, S::mulv(a.i, w.i)), S::fmsub(a.i, w.r, S::mulv(a.r, w.i))};
+        return {S::fmsub(a.r, w.r, S::mulv(a.i, w.i)), S::fmadd(a.r, w.i, S::mulv(a.i, w.r))};
     }
     // a - i*b and a + i*b (forward), the other way round (inverse).
     static void pm_rot(Z a, Z b, Z& plus, Z& minus) {
@@ -83,13 +83,13 @@ struct SplitOps {
         // b_t * w8^t: w8 = (1 -+ i)/sqrt(2), w8^2 = -+i, w8^3 = -+i * w8.
         const Z b1 = b[1], b2 = b[2], b3 = b[3];
         if (Inv) {
-            b[1] = {S::mul(S::sub(b1.r, b1.i), r2), S::mul(S::add(b1.i, b1.r), r2)};
+            b[1] = {S::mulv(S::sub(b1.r, b1.i), r2), S::mulv(S::add(b1.i, b1.r), r2)};
             b[2] = {S::sub(S::set1(0), b2.i), b2.r};
-            b[3] = {S::mul(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2), S::mul(S::sub(b3.r, b3.i), r2)};
+            b[3] = {S::mulv(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2), S::mulv(S::sub(b3.r, b3.i), r2)};
         } else {
-            b[1] = {S::mul(S::add(b1.r, b1.i), r2), S::mul(S::sub(b1.i, b1.r), r2)};
+            b[1] = {S::mulv(S::add(b1.r, b1.i), r2), S::mulv(S::sub(b1.i, b1.r), r2)};
             b[2] = {b2.i, S::sub(S::set1(0), b2.r)};
-            b[3] = {S::mul(S::sub(b3.i, b3.r), r2), S::mul(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2)};
+            b[3] = {S::mulv(S::sub(b3.i, b3.r), r2), S::mulv(S::sub(S::set1(0), S::add(b3.r, b3.i)), r2)};
         }
         bfly4(a[0], a[1], a[2], a[3], out[0], out[2], out[4], out[6]);
         bfly4(b[0], b[1], b[2], b[3], out[1], out[3], out[5], out[7]);

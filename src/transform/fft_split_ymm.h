@@ -10,23 +10,18 @@
 
 #include <immintrin.h>
 
+#include "fft_wide_ymm.h"
+
 namespace veks {
 namespace fft {
 namespace {
 
-struct S32 {
-    using T = float;
-    using V = __m256;
+// Loads, stores, sums, products and broadcasts come from the interleaved
+// types of the same precision.
+struct S32 : C32x4 {
     static constexpr int B = 8;
-    static V load(const T* p) { return _mm256_loadu_ps(p); }
-    static void store(T* p, V v) { _mm256_storeu_ps(p, v); }
-    static V add(V a, V b) { return _mm256_add_ps(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
     static V fmadd(V a, V b, V c) { return _mm256_fmadd_ps(a, b, c); }
     static V fmsub(V a, V b, V c) { return _mm256_fmsub_ps(a, b, c); }
-    static V set1(T v) { return _mm256_set1_ps(v); }
-    static V bcast(const T* p) { return _mm256_broadcast_ss(p); }
     // Lanes 0, 1, 4, 5 from a, lanes 2, 3, 6, 7 from b.
     static V blend_odd_pairs(V a, V b) { return _mm256_blend_ps(a, b, 0xCC); }
     // kLane = {0, 1, 4, 5, 2, 3, 6, 7}: the order in which one in-lane
@@ -51,19 +46,10 @@ struct S32 {
     }
 };
 
-struct S64 {
-    using T = double;
-    using V = __m256d;
+struct S64 : C64x2 {
     static constexpr int B = 4;
-    static V load(const T* p) { return _mm256_loadu_pd(p); }
-    static void store(T* p, V v) { _mm256_storeu_pd(p, v); }
-    static V add(V a, V b) { return _mm256_add_pd(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
     static V fmadd(V a, V b, V c) { return _mm256_fmadd_pd(a, b, c); }
     static V fmsub(V a, V b, V c) { return _mm256_fmsub_pd(a, b, c); }
-    static V set1(T v) { return _mm256_set1_pd(v); }
-    static V bcast(const T* p) { return _mm256_broadcast_sd(p); }
     // kLane = {0, 2, 1, 3}.
     static void split(V a, V b, V& r, V& i) { r = _mm256_unpacklo_pd(a, b), i = _mm256_unpackhi_pd(a, b); }
     static void join(V r, V i, V& a, V& b) { a = _mm256_unpacklo_pd(r, i), b = _mm256_unpackhi_pd(r, i); }

@@ -29,6 +29,7 @@ struct C32x4 {
     static V fmsubadd(V a, V b, V c) { return _mm256_fmsubadd_ps(a, b, c); }
     static V mulv(V a, V b) { return _mm256_mul_ps(a, b); }
     static V set1(T v) { return _mm256_set1_ps(v); }
+    static V bcast(const T* p) { return _mm256_broadcast_ss(p); }
     static V addsub(V a, V b) { return _mm256_addsub_ps(a, b); }
     // y[l] = (v0[l], v1[l], v2[l], v3[l]) for the four lanes l.
     static void transpose(V& v0, V& v1, V& v2, V& v3) {
@@ -60,6 +61,7 @@ struct C64x2 {
     static V fmsubadd(V a, V b, V c) { return _mm256_fmsubadd_pd(a, b, c); }
     static V mulv(V a, V b) { return _mm256_mul_pd(a, b); }
     static V set1(T v) { return _mm256_set1_pd(v); }
+    static V bcast(const T* p) { return _mm256_broadcast_sd(p); }
     static V addsub(V a, V b) { return _mm256_addsub_pd(a, b); }
     // Lane l of the four vectors becomes the two vectors 2l, 2l+1.
     static void transpose(V& v0, V& v1, V& v2, V& v3) {

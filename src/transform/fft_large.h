@@ -12,6 +12,9 @@
 //  3. the M x M matrix (two of them, rows interleaved, for odd orders) is
 //     transposed in place, which leaves the spectrum in natural order.
 //
+// The real forward transform runs the same steps with the recombination of
+// the pairs (k, N - k) done on mirrored rows in the row pass.
+//
 // Each step keeps its working set (one strip, one row, one tile pair) in
 // the caches, so the whole array is streamed three times, whatever N is.
 #ifndef VEKS_TRANSFORM_FFT_LARGE_H
@@ -60,6 +63,13 @@ unsigned char* build_large_plan(const SineBase<T>& base, int order, unsigned cha
 // reported size) or null.
 template <class T>
 void large_cfft(const LargePlan<T>& p, const T* src, T* dst, bool inverse, const T* scale, T* work);
+
+// The real forward transform of the 2N reals at src, read as N complex
+// values, through the plan of length N, into dst (may equal src) in the
+// Perm layout: the transform, then every pair (k, N - k) recombined.
+// `ccs_tw` holds exp(-2 pi i k / 2N), k < N/2.
+template <class T>
+void large_rfft(const LargePlan<T>& p, const T* src, T* dst, const T* scale, T* work, const T* ccs_tw);
 
 // The AVX2 kernels (fft_large_avx2.cpp). One strip of `width` columns
 // starting at column c0 through buf (N1 * width complex values).

@@ -10,6 +10,7 @@
 #include "fft_avx2.h"
 #include "fft_builtin.h"
 #include "fft_engine.h"
+#include "fft_large.h"
 #include "fft_real_small.h"
 #include "fft_real_split.h"
 
@@ -154,6 +155,7 @@ template <class T>
 void rfft_to_perm(const RealPlan<T>& plan, const T* src, T* dst, const T* scale, T* work) {
     if (plan.small) return small_real_forward(plan.order, src, dst, Packed::Perm, scale);
     const std::ptrdiff_t m = std::ptrdiff_t(1) << (plan.order - 1);
+    if (plan.half.large) return large_rfft(*plan.half.large, src, dst, scale, work, plan.ccs_tw);
     cfft(plan.half, src, dst, false, scale, work);
     const T a = dst[0], b = dst[1];
     dst[0] = a + b;

@@ -37,6 +37,7 @@ struct D2 {
     static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
     static V fmaddsub(V a, V b, V c) { return _mm256_fmaddsub_pd(a, b, c); }
     static V fmsubadd(V a, V b, V c) { return _mm256_fmsubadd_pd(a, b, c); }
+    static V bcast(T x) { return _mm256_set1_pd(x); }
 };
 
 struct D1 {
@@ -56,6 +57,7 @@ struct D1 {
     static V mul(V a, V b) { return _mm_mul_pd(a, b); }
     static V fmaddsub(V a, V b, V c) { return _mm_fmaddsub_pd(a, b, c); }
     static V fmsubadd(V a, V b, V c) { return _mm_fmsubadd_pd(a, b, c); }
+    static V bcast(T x) { return _mm_set1_pd(x); }
 };
 
 // Single-precision pairs; the widths differ only in moving the data.
@@ -95,6 +97,9 @@ struct FloatOps {
     }
     static V fmsubadd(V a, V b, V c) {
         if constexpr (sizeof(V) == 32) return _mm256_fmsubadd_ps(a, b, c); else return _mm_fmsubadd_ps(a, b, c);
+    }
+    static V bcast(T x) {
+        if constexpr (sizeof(V) == 32) return _mm256_set1_ps(x); else return _mm_set1_ps(x);
     }
 };
 
@@ -148,6 +153,28 @@ std::ptrdiff_t run(const T* in, T* out, const T* tw, std::ptrdiff_t k, std::ptrd
     return k;
 }
 
+// The forward recombination of a[i] = Z[k] with b[-i] = Z[M-k] for i
+// from `i` up in whole blocks of P::lanes below `end`, in place. The
+// twiddle is formed as rot * v[i] = i w / 2, w = exp(-2 pi i k / 2M); then
+//     X[k] = e/2 - (i w / 2) d,  X[M-k] = conj(e/2 + (i w / 2) d),
+// the same recombination as above written with the plain twiddle.
+template <class P, class T = typename P::T>
+std::ptrdiff_t mirror_run(T* a, T* b, const T* v, const T* rot, std::ptrdiff_t i, std::ptrdiff_t end) {
+    using V = typename P::V;
+    const V rr = P::bcast(rot[0]), ri = P::bcast(rot[1]), half = P::bcast(T(0.5));
+    for (; i + P::lanes <= end; i += P::lanes) {
+        T* pk = a + 2 * i;
+        T* pj = b - 2 * i;
+        const V x = P::load(pk), y = P::conj(P::load_rev(pj)), t = P::load(v + 2 * i);
+        const V w = P::fmaddsub(t, rr, P::mul(P::swap(t), ri));
+        const V diff = P::sub(x, y), e = P::mul(P::add(x, y), half);
+        const V u = P::fmaddsub(diff, P::dup_re(w), P::mul(P::swap(diff), P::dup_im(w)));
+        P::store(pk, P::sub(e, u));
+        P::store_rev(pj, P::conj(P::add(e, u)));
+    }
+    return i;
+}
+
 template <bool Inv>
 void split(const double* in, double* out, const double* tw, std::ptrdiff_t m) {
     run<D1, Inv>(in, out, tw, run<D2, Inv>(in, out, tw, 1, m), m);
@@ -158,7 +185,20 @@ void split(const float* in, float* out, const float* tw, std::ptrdiff_t m) {
     run<F1, Inv>(in, out, tw, run<F2, Inv>(in, out, tw, run<F4, Inv>(in, out, tw, 1, m), m), m);
 }
 
+void mirror(double* a, double* b, const double* v, const double* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+    mirror_run<D1>(a, b, v, rot, mirror_run<D2>(a, b, v, rot, lo, hi), hi);
+}
+
+void mirror(float* a, float* b, const float* v, const float* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+    mirror_run<F1>(a, b, v, rot, mirror_run<F2>(a, b, v, rot, mirror_run<F4>(a, b, v, rot, lo, hi), hi), hi);
+}
+
 }  // namespace
+
+template <class T>
+void avx2_real_split_mirror(T* a, T* b, const T* v, const T* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+    mirror(a, b, v, rot, lo, hi);
+}
 
 template <class T>
 void avx2_real_split(const T* in, T* out, const T* tw, std::ptrdiff_t m, bool inverse) {
@@ -170,6 +210,10 @@ void avx2_real_split(const T* in, T* out, const T* tw, std::ptrdiff_t m, bool in
 
 template void avx2_real_split<float>(const float*, float*, const float*, std::ptrdiff_t, bool);
 template void avx2_real_split<double>(const double*, double*, const double*, std::ptrdiff_t, bool);
+template void avx2_real_split_mirror<float>(float*, float*, const float*, const float*, std::ptrdiff_t,
+                                            std::ptrdiff_t);
+template void avx2_real_split_mirror<double>(double*, double*, const double*, const double*, std::ptrdiff_t,
+                                             std::ptrdiff_t);
 
 }  // namespace fft
 }  // namespace veks

@@ -2,9 +2,8 @@
 // vector type S (fft_split_ymm.h). The first pass reads interleaved input
 // and leaves blocks of real and imaginary parts; the radix-4 passes work on
 // blocks; the twiddle-free last pass writes interleaved output. The
-// twiddles come from the wide table (fft_wide.h) in its split layout. Included only by
-// kernel files compiled for the matching instruction set, after the
-// interleaved kernels (fft_wide_kernels.h), whose table helpers it shares.
+// twiddles come from the wide table (fft_wide.h) in its split layout.
+// Included only by kernel files compiled for the matching instruction set.
 #ifndef VEKS_TRANSFORM_FFT_SPLIT_KERNELS_H
 #define VEKS_TRANSFORM_FFT_SPLIT_KERNELS_H
 
@@ -259,8 +258,9 @@ void split_fixed(int order, const typename S::T* tw, const typename S::T* src, t
 // Kept out of line, so that the callers' short transforms pay for no frame
 // of the long ones.
 template <class S>
-__attribute__((noinline)) void split_dir(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
-               typename S::T* scratch, bool inverse, const typename S::T* scale) {
+__attribute__((noinline)) void split_dir(int order, const typename S::T* tw, const typename S::T* src,
+                                         typename S::T* dst, typename S::T* scratch, bool inverse,
+                                         const typename S::T* scale) {
     if (inverse)
         split_fixed<S, true>(order, tw, src, dst, scratch, scale);
     else

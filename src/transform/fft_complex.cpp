@@ -260,7 +260,7 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
 template <class T>
 __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse,
                                                  const T* scale, T* work) {
-    auto* kernel = plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+    const auto kernel = wide_kernel<T>(plan.wide);
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
     if (!work_holds_n<T>(plan.order)) work = nullptr;
     // Scratch of our own starts on a cache line, so that no 64-byte access
@@ -281,8 +281,7 @@ __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, con
 template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
     if (plan.order > kWideRegisterOrders) return cfft_wide_scratch(plan, src, dst, inverse, scale, work);
-    auto* kernel = plan.wide == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
-    kernel(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
+    wide_kernel<T>(plan.wide)(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
 }
 
 }  // namespace

@@ -104,18 +104,13 @@ void four_step(const LargePlan<T>& p, const T* src, T* dst, bool inverse, T* wor
     }
 }
 
-template <class T>
-auto row_transform(const LargePlan<T>& p) {
-    return p.row_kernel == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
-}
-
 }  // namespace
 
 template <class T>
 void large_cfft(const LargePlan<T>& p, const T* src, T* dst, bool inverse, const T* scale, T* work) {
     four_step(p, src, dst, inverse, work, [&](T* buf) {
         const ptrdiff_t n1 = ptrdiff_t(1) << p.rows, m = ptrdiff_t(1) << p.cols;
-        const auto row = row_transform(p);
+        const auto row = wide_kernel<T>(p.row_kernel);
         for (ptrdiff_t r = 0; r < n1; ++r) row(p.cols, p.row_tw, dst + 2 * r * m, dst + 2 * r * m, buf, inverse, scale);
     });
 }
@@ -138,7 +133,7 @@ void large_rfft(const LargePlan<T>& p, const T* src, T* dst, const T* scale, T* 
             const ptrdiff_t r = p.rows == p.cols ? k : ((k << 1) | (k >> p.cols)) & (n1 - 1);
             return dst + 2 * r * m;
         };
-        const auto row = row_transform(p);
+        const auto row = wide_kernel<T>(p.row_kernel);
         const auto fft = [&](T* r) { row(p.cols, p.row_tw, r, r, buf, false, scale); };
         // With i/2 times the twiddle of k1.
         const auto split = [&](T* a, T* b, ptrdiff_t k1, ptrdiff_t lo) {

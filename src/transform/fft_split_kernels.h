@@ -10,6 +10,7 @@
 #include <cstddef>
 
 #include "fft_wide.h"
+#include "fft_wide_kernels.h"  // PassBuffers
 
 namespace veks {
 namespace fft {
@@ -216,29 +217,23 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
     const int rest = order - 2, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
-    // The last pass with twiddles lands in dst unless the first would then
-    // have to write its own input; the final pass may work in place.
-    bool to_dst = (1 + singles) & 1;
-    if (to_dst && src == dst) to_dst = false;
-    const T* in = src;
-    T* out = to_dst ? dst : scratch;
-    split_first<S, Inv>(in, out, n, tw);
+    PassBuffers<T> b(1 + singles, src, dst, scratch);
+    split_first<S, Inv>(b.in, b.out, n, tw);
     ptrdiff_t s = 4;
     for (int i = 0; i < singles; ++i, s *= 4) {
-        in = out;
-        out = out == dst ? scratch : dst;
+        b.next();
         if constexpr (S::B > 4) {
             if (s < S::B) {
-                split_pass4_halves<S, Inv>(in, out, n / s, tw);
+                split_pass4_halves<S, Inv>(b.in, b.out, n / s, tw);
                 continue;
             }
         }
-        split_pass4<S, Inv>(in, out, n / s, s, tw);
+        split_pass4<S, Inv>(b.in, b.out, n / s, s, tw);
     }
     if (last == 3)
-        split_last<8, S, Inv>(out, dst, n >> 3, scale);
+        split_last<8, S, Inv>(b.out, dst, n >> 3, scale);
     else
-        split_last<4, S, Inv>(out, dst, n >> 2, scale);
+        split_last<4, S, Inv>(b.out, dst, n >> 2, scale);
 }
 
 // The shortest transforms get their order as a constant, so that their

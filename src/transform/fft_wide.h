@@ -68,6 +68,12 @@ enum : int { kWideNone = 0, kWideAvx2 = 1, kWideAvx512 = 2 };
 template <class T>
 int wide_level(int order);
 
+// The self-sorting transform of a level.
+template <class T>
+inline auto wide_kernel(int level) {
+    return level == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+}
+
 // Orders at which the 256-bit path runs its split-format kernels: from 128
 // points in single and 64 in double precision (below, the interleaved
 // kernels keep whole transforms in registers); in double precision the

@@ -64,6 +64,23 @@ inline void bfly4(typename L::V a, typename L::V b, typename L::V c, typename L:
     Ops<L, Inv>::pm_rot(amc, L::swap(bmd), y1, y3);
 }
 
+// The buffers of one transform's passes: each pass with twiddles reads
+// `in` and writes `out`, the two alternating between dst and scratch. The
+// last of those passes lands in dst unless the first would then have to
+// write its own input; the final, twiddle-free pass reads `out` and may
+// work in place.
+template <class T>
+struct PassBuffers {
+    const T* in;
+    T *out, *dst, *scratch;
+    PassBuffers(int twiddled_passes, const T* src, T* dst_, T* scratch_)
+        : in(src), out((twiddled_passes & 1) && src != dst_ ? dst_ : scratch_), dst(dst_), scratch(scratch_) {}
+    void next() {
+        in = out;
+        out = out == dst ? scratch : dst;
+    }
+};
+
 // Position of the twiddles of k in the wide table (g = 2^gs values a group).
 inline ptrdiff_t tw_at(ptrdiff_t k, int gs) {
     return 2 * (((k >> gs) * 3 << gs) + (k & ((ptrdiff_t(1) << gs) - 1)));
@@ -349,41 +366,32 @@ __attribute__((noinline)) void run(int order, const typename L::T* tw, const typ
     if (last == 4 && !L::kFuse && (n >> 4) * 2 * ptrdiff_t(sizeof(T)) >= 2048) last = 2;
     const int fused = L::kFuse ? (rest - last) / 4 : 0;
     const int singles = (rest - last - 4 * fused) / 2;
-    const int passes = 1 + singles + fused;  // passes with twiddles
-    // The last twiddled pass lands in dst unless the first would then have
-    // to write its own input; the final pass may work in place.
-    bool to_dst = passes & 1;
-    if (to_dst && src == dst) to_dst = false;
-    const T* in = src;
-    T* out = to_dst ? dst : scratch;
+    PassBuffers<T> b(1 + singles + fused, src, dst, scratch);
     ptrdiff_t s = 4;
     if constexpr (L::kFuse) {
-        if (wide_first) first_pass16<L, Inv>(in, out, n, tw, gs), s = 16;
+        if (wide_first) first_pass16<L, Inv>(b.in, b.out, n, tw, gs), s = 16;
     }
     if (s == 4 && n / 4 >= L::W)
-        first_pass<L, Inv>(in, out, n, tw, gs);
+        first_pass<L, Inv>(b.in, b.out, n, tw, gs);
     else if (s == 4)
-        first_pass<H, Inv>(in, out, n, tw, gs);
-    auto next = [&]() {
-        in = out;
-        out = out == dst ? scratch : dst;
-    };
+        first_pass<H, Inv>(b.in, b.out, n, tw, gs);
     // The radix-4 passes go first, so that the fused ones get the wider strides.
     for (int i = 0; i < singles; ++i, s *= 4) {
-        next();
+        b.next();
         if (s >= L::W)
-            pass4<L, Inv>(in, out, n / s, s, tw, gs);
+            pass4<L, Inv>(b.in, b.out, n / s, s, tw, gs);
         else
-            pass4<H, Inv>(in, out, n / s, s, tw, gs);
+            pass4<H, Inv>(b.in, b.out, n / s, s, tw, gs);
     }
     for (int i = 0; i < fused; ++i, s *= 16) {
-        next();
+        b.next();
         if (s >= L::W)
-            pass16<L, Inv>(in, out, n / s, s, tw, gs);
+            pass16<L, Inv>(b.in, b.out, n / s, s, tw, gs);
         else
-            pass16<H, Inv>(in, out, n / s, s, tw, gs);
+            pass16<H, Inv>(b.in, b.out, n / s, s, tw, gs);
     }
     const ptrdiff_t ls = n >> last;  // stride of the last pass
+    T* out = b.out;
     if (last == 4)
         ls >= L::W ? last_pass_regs<16, L, Inv>(out, dst, ls, scale) : last_pass_regs<16, H, Inv>(out, dst, ls, scale);
     else if (last == 3)

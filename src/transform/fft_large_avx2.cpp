@@ -111,6 +111,14 @@ struct Strip {
     T* buf;
 
     T* row(ptrdiff_t r) const { return buf + 2 * r * width; }
+    // The strided rows of the gather and the scatter each sit in their own
+    // page, where the hardware prefetchers do not follow; they are fetched
+    // this many butterflies (rows in the scatter) ahead.
+    static constexpr ptrdiff_t kAhead = 2;
+    void prefetch_row(const T* p) const {
+        for (ptrdiff_t b = 0; b < 2 * width * ptrdiff_t(sizeof(T)); b += 64)
+            _mm_prefetch(reinterpret_cast<const char*>(p) + b, _MM_HINT_T0);
+    }
 
     // Twiddles w^2j, w^j, w^3j (for memory rows 1, 2, 3 of the butterfly)
     // of a stage of length len.
@@ -133,6 +141,8 @@ struct Strip {
             Bcast<L> w[3];
             twiddles(j, n1, w);
             const T* x = src + 2 * (j * m + c0);
+            if (j + kAhead < q)
+                for (int i = 0; i < 4; ++i) prefetch_row(x + 2 * (kAhead * m + i * q * m));
             T* const o[4] = {row(j), row(j + q), row(j + 2 * q), row(j + 3 * q)};
             for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
                 V y[4];
@@ -177,6 +187,7 @@ struct Strip {
         for (ptrdiff_t r = 0; r < n1; ++r) {
             const T* y = row(from[r]);
             T* o = dst + 2 * (r * m + c0);
+            if (r + kAhead < n1) prefetch_row(o + 2 * kAhead * m);
             for (ptrdiff_t g = 0; g < width; g += group) {
                 const T* fw = fine + 2 * (r * f + (c0 + g) % f);
                 const Bcast<L> b = bcast_tw<L>(coarse + 2 * ((c0 + g) / f * n1 + r));

@@ -153,12 +153,13 @@ struct Strip {
         }
     }
 
-    void stage(ptrdiff_t len) const {
+    // One stage of length len on the strip rows [lo, hi).
+    void stage(ptrdiff_t len, ptrdiff_t lo, ptrdiff_t hi) const {
         const ptrdiff_t q = len / 4;
         for (ptrdiff_t j = 0; j < q; ++j) {
             Bcast<L> w[3];
             twiddles(j, len, w);
-            for (ptrdiff_t g = j; g < n1; g += len) {
+            for (ptrdiff_t g = lo + j; g < hi; g += len) {
                 T* const o[4] = {row(g), row(g + q), row(g + 2 * q), row(g + 3 * q)};
                 for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
                     V y[4];
@@ -169,8 +170,8 @@ struct Strip {
         }
     }
 
-    void stage2() const {
-        for (ptrdiff_t g = 0; g < n1; g += 2)
+    void stage2(ptrdiff_t lo, ptrdiff_t hi) const {
+        for (ptrdiff_t g = lo; g < hi; g += 2)
             for (ptrdiff_t v = 0; v < 2 * width; v += 2 * L::W) {
                 const V a = L::ld(row(g) + v), b = L::ld(row(g + 1) + v);
                 L::st(row(g) + v, L::add(a, b));
@@ -199,11 +200,20 @@ struct Strip {
         }
     }
 
+    // The stages whose groups outgrow the level-1 cache run over the whole
+    // strip; the shorter ones run group by group, all of them on one group
+    // before the next is touched.
     void run(const T* src, T* dst, ptrdiff_t c0) const {
+        constexpr ptrdiff_t kGroupBytes = 16 * 1024;
         first(src, c0);
         ptrdiff_t len = n1 / 4;
-        for (; len >= 4; len /= 4) stage(len);
-        if (len == 2) stage2();
+        for (; len >= 4 && len * width * ptrdiff_t(2 * sizeof(T)) > kGroupBytes; len /= 4) stage(len, 0, n1);
+        const ptrdiff_t group = len > 2 ? len : 2;
+        for (ptrdiff_t lo = 0; lo < n1; lo += group) {
+            ptrdiff_t l = len;
+            for (; l >= 4; l /= 4) stage(l, lo, lo + group);
+            if (l == 2) stage2(lo, lo + group);
+        }
         scatter(dst, c0);
     }
 };

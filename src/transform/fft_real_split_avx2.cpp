@@ -9,6 +9,8 @@
 // so every pair rounds the same way wherever it falls.
 #include "fft_real_split.h"
 
+#include <type_traits>
+
 #pragma GCC push_options
 #pragma GCC target("avx2,fma")
 #include <immintrin.h>
@@ -175,29 +177,30 @@ std::ptrdiff_t mirror_run(T* a, T* b, const T* v, const T* rot, std::ptrdiff_t i
     return i;
 }
 
-template <bool Inv>
-void split(const double* in, double* out, const double* tw, std::ptrdiff_t m) {
-    run<D1, Inv>(in, out, tw, run<D2, Inv>(in, out, tw, 1, m), m);
-}
+// The register widths of a precision, widest first: each runs from where
+// the wider one stopped, so every pair is taken by exactly one of them.
+template <class... P>
+struct Widths {
+    // step(P{}, i) runs one width from i and returns where it stopped.
+    template <class Step>
+    static std::ptrdiff_t run(std::ptrdiff_t i, Step step) {
+        ((i = step(P{}, i)), ...);
+        return i;
+    }
+};
+template <class T>
+using WidthsOf = std::conditional_t<std::is_same_v<T, double>, Widths<D2, D1>, Widths<F4, F2, F1>>;
 
-template <bool Inv>
-void split(const float* in, float* out, const float* tw, std::ptrdiff_t m) {
-    run<F1, Inv>(in, out, tw, run<F2, Inv>(in, out, tw, run<F4, Inv>(in, out, tw, 1, m), m), m);
-}
-
-void mirror(double* a, double* b, const double* v, const double* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-    mirror_run<D1>(a, b, v, rot, mirror_run<D2>(a, b, v, rot, lo, hi), hi);
-}
-
-void mirror(float* a, float* b, const float* v, const float* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-    mirror_run<F1>(a, b, v, rot, mirror_run<F2>(a, b, v, rot, mirror_run<F4>(a, b, v, rot, lo, hi), hi), hi);
+template <bool Inv, class T>
+void split(const T* in, T* out, const T* tw, std::ptrdiff_t m) {
+    WidthsOf<T>::run(1, [&](auto w, std::ptrdiff_t k) { return run<decltype(w), Inv>(in, out, tw, k, m); });
 }
 
 }  // namespace
 
 template <class T>
 void avx2_real_split_mirror(T* a, T* b, const T* v, const T* rot, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-    mirror(a, b, v, rot, lo, hi);
+    WidthsOf<T>::run(lo, [&](auto w, std::ptrdiff_t i) { return mirror_run<decltype(w)>(a, b, v, rot, i, hi); });
 }
 
 template <class T>

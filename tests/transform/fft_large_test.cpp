@@ -19,28 +19,21 @@
 
 namespace {
 
-struct Complex32 {
-    using T = float;
-    using Spec = VekFFTSpec_C_32fc;
-    using C = Vek32fc;
-    static constexpr auto init_alloc = veksFFTInitAlloc_C_32fc;
-    static constexpr auto buf_size = veksFFTGetBufSize_C_32fc;
-    static constexpr auto fwd = veksFFTFwd_CToC_32fc;
-    static constexpr auto inv = veksFFTInv_CToC_32fc;
-    static constexpr auto inv_i = veksFFTInv_CToC_32fc_I;
-    static constexpr auto free_ = veksFFTFree_C_32fc;
-};
-struct Complex64 {
-    using T = double;
-    using Spec = VekFFTSpec_C_64fc;
-    using C = Vek64fc;
-    static constexpr auto init_alloc = veksFFTInitAlloc_C_64fc;
-    static constexpr auto buf_size = veksFFTGetBufSize_C_64fc;
-    static constexpr auto fwd = veksFFTFwd_CToC_64fc;
-    static constexpr auto inv = veksFFTInv_CToC_64fc;
-    static constexpr auto inv_i = veksFFTInv_CToC_64fc_I;
-    static constexpr auto free_ = veksFFTFree_C_64fc;
-};
+// The functions of one complex type, by its suffix.
+#define COMPLEX_KIND(Name, Real, S)                                \
+    struct Name {                                                  \
+        using T = Real;                                            \
+        using Spec = VekFFTSpec_C_##S;                             \
+        using C = Vek##S;                                          \
+        static constexpr auto init_alloc = veksFFTInitAlloc_C_##S; \
+        static constexpr auto buf_size = veksFFTGetBufSize_C_##S;  \
+        static constexpr auto fwd = veksFFTFwd_CToC_##S;           \
+        static constexpr auto inv = veksFFTInv_CToC_##S;           \
+        static constexpr auto inv_i = veksFFTInv_CToC_##S##_I;     \
+        static constexpr auto free_ = veksFFTFree_C_##S;           \
+    }
+COMPLEX_KIND(Complex32, float, 32fc);
+COMPLEX_KIND(Complex64, double, 64fc);
 
 // Relative RMS distance between two interleaved arrays, b scaled by s.
 template <class A, class B>
@@ -135,30 +128,21 @@ TEST(LargeFFT, ComplexOrders18To22) {
     }
 }
 
-struct Real32 {
-    using T = float;
-    using Spec = VekFFTSpec_R_32f;
-    static constexpr auto init_alloc = veksFFTInitAlloc_R_32f;
-    static constexpr auto buf_size = veksFFTGetBufSize_R_32f;
-    static constexpr auto fwd = veksFFTFwd_RToCCS_32f;
-    static constexpr auto fwd_perm_i = veksFFTFwd_RToPerm_32f_I;
-    static constexpr auto to_perm = veksFFTFwd_RToPerm_32f;
-    static constexpr auto inv = veksFFTInv_CCSToR_32f;
-    static constexpr auto inv_perm_i = veksFFTInv_PermToR_32f_I;
-    static constexpr auto free_ = veksFFTFree_R_32f;
-};
-struct Real64 {
-    using T = double;
-    using Spec = VekFFTSpec_R_64f;
-    static constexpr auto init_alloc = veksFFTInitAlloc_R_64f;
-    static constexpr auto buf_size = veksFFTGetBufSize_R_64f;
-    static constexpr auto fwd = veksFFTFwd_RToCCS_64f;
-    static constexpr auto fwd_perm_i = veksFFTFwd_RToPerm_64f_I;
-    static constexpr auto to_perm = veksFFTFwd_RToPerm_64f;
-    static constexpr auto inv = veksFFTInv_CCSToR_64f;
-    static constexpr auto inv_perm_i = veksFFTInv_PermToR_64f_I;
-    static constexpr auto free_ = veksFFTFree_R_64f;
-};
+#define REAL_KIND(Name, Real, S)                                       \
+    struct Name {                                                      \
+        using T = Real;                                                \
+        using Spec = VekFFTSpec_R_##S;                                 \
+        static constexpr auto init_alloc = veksFFTInitAlloc_R_##S;     \
+        static constexpr auto buf_size = veksFFTGetBufSize_R_##S;      \
+        static constexpr auto fwd = veksFFTFwd_RToCCS_##S;             \
+        static constexpr auto fwd_perm_i = veksFFTFwd_RToPerm_##S##_I; \
+        static constexpr auto to_perm = veksFFTFwd_RToPerm_##S;        \
+        static constexpr auto inv = veksFFTInv_CCSToR_##S;             \
+        static constexpr auto inv_perm_i = veksFFTInv_PermToR_##S##_I; \
+        static constexpr auto free_ = veksFFTFree_R_##S;               \
+    }
+REAL_KIND(Real32, float, 32f);
+REAL_KIND(Real64, double, 64f);
 
 // A real transform whose half-length transform takes the long path:
 // forward against FFTW's real transform, in place without a buffer (same

@@ -260,7 +260,6 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
 template <class T>
 __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse,
                                                  const T* scale, T* work) {
-    const auto kernel = wide_kernel<T>(plan.wide);
     const std::size_t bytes = (2 * sizeof(T)) << plan.order;
     if (!work_holds_n<T>(plan.order)) work = nullptr;
     // Scratch of our own starts on a cache line, so that no 64-byte access
@@ -272,7 +271,7 @@ __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, con
     WorkBuffer own;
     if (!work && own.acquire(bytes, 64)) work = own.as<T>();
     if (work)
-        kernel(plan.order, plan.twiddle, src, dst, work, inverse, scale);
+        plan.wide_run[inverse](plan.order, plan.twiddle, src, dst, work, scale);
     else
         wide_fallback(plan, src, dst, inverse, scale);
 }
@@ -281,7 +280,7 @@ __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, con
 template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
     if (plan.order > kWideRegisterOrders) return cfft_wide_scratch(plan, src, dst, inverse, scale, work);
-    wide_kernel<T>(plan.wide)(plan.order, plan.twiddle, src, dst, nullptr, inverse, scale);
+    plan.wide_run[inverse](plan.order, plan.twiddle, src, dst, nullptr, scale);
 }
 
 }  // namespace
@@ -330,6 +329,7 @@ ComplexPlan<T> builtin_complex_plan(int order, int wide) {
         else
             p.twiddle = order == 4 ? kWide64f_4 : kWide64f_5;
         p.wide = wide;
+        for (int inverse = 0; inverse < 2; ++inverse) p.wide_run[inverse] = wide_run<T>(wide, order, inverse);
     }
     return p;
 }

@@ -19,6 +19,12 @@ namespace fft {
 template <class T>
 struct LargePlan;  // fft_large.h
 
+// One direction of the self-sorting transform of one order, resolved when a
+// specification is built (fft_wide.h), so that a call reaches the passes of
+// a short transform through a single indirect call.
+template <class T>
+using WideRun = void (*)(int order, const T* tw, const T* src, T* dst, T* scratch, const T* scale);
+
 // A complex transform of length 2^order.
 template <class T>
 struct ComplexPlan {
@@ -28,6 +34,7 @@ struct ComplexPlan {
     int tw_order = 0;                      // double: the order the records were built for
     int wide = 0;                          // self-sorting kernels (kWide* level) on wide-layout twiddles
     const LargePlan<T>* large = nullptr;   // the four-step plan of the long orders
+    WideRun<T> wide_run[2] = {};           // forward and inverse kernels of the wide level
 };
 
 // A real transform of length 2^order: the half-length complex plan plus the

@@ -43,6 +43,12 @@ int wide_level(int order) {
 }
 
 template <class T>
+WideRun<T> wide_run(int level, int order, bool inverse) {
+    if (level == kWideAvx512) return wide_run_avx512<T>(order, inverse);
+    return level == kWideAvx2 ? wide_run_avx2<T>(order, inverse) : nullptr;
+}
+
+template <class T>
 VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, int flag, int hint,
                           Vek8u* spec_mem, Vek8u* init_mem, bool split_data) {
     VEKS_CHECK(check_ptrs(pp));
@@ -63,10 +69,11 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
     const int c = dom == Domain::Complex ? order : order - 1;
     const bool large = avx2_usable() && !split_data && large_order<T>(c);
     s->wide = split_data || large ? kWideNone : wide_level<T>(c);
+    for (int inverse = 0; inverse < 2; ++inverse) s->wide_run[inverse] = wide_run<T>(s->wide, c, inverse);
     if (order > fixed_upto<T>(dom)) {
         if (order > 10 && !init_mem) return vekStsNullPtrErr;
         const SineBase<T> base = make_base<T>(order, align32(reinterpret_cast<T*>(init_mem)));
-        Cursor cur{reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes};
+        Cursor cur{align32(reinterpret_cast<Vek8u*>(s) + kFloatHeaderBytes)};
         if (large) {
             cur.p = build_large_plan<T>(base, c, cur.p, &s->large);
             s->twiddle = s->large->col_tw;
@@ -164,7 +171,8 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     RealPlan<T> p;
     p.order = s.order;
     const int c = s.order > 0 ? s.order - 1 : 0;
-    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large}
+    p.half = s.twiddle ? ComplexPlan<T>{c, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large,
+                                        {s.wide_run[0], s.wide_run[1]}}
                        : builtin_complex_plan<T>(c, s.wide);
     p.real_tw = s.real_tw ? s.real_tw : builtin_real_table<T>(s.order, false);
     p.ccs_tw = s.ccs_tw ? s.ccs_tw : builtin_real_table<T>(s.order, true);
@@ -178,6 +186,7 @@ RealPlan<T> real_plan(const FloatSpec<T>& s) {
     template VekStatus free_float_spec<T>(std::uint32_t, void*);                                      \
     template VekStatus float_buf_size<T>(std::uint32_t, const void*, int*);                           \
     template int wide_level<T>(int);                                                                  \
+    template WideRun<T> wide_run<T>(int, int, bool);                                                  \
     template RealPlan<T> real_plan<T>(const FloatSpec<T>&);
 VEKS_FFT_SPEC_INSTANTIATE(float)
 VEKS_FFT_SPEC_INSTANTIATE(double)

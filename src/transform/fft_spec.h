@@ -36,6 +36,7 @@ struct FloatSpec {
     const T* ccs_tw;
     std::int32_t wide;       // self-sorting kernels (kWide* level), 0: bit-reversed tables
     const LargePlan<T>* large;  // four-step plan of the long orders, or null
+    WideRun<T> wide_run[2];     // the wide level's forward and inverse kernels of this order
 };
 
 constexpr std::size_t kFloatHeaderBytes = 136;
@@ -60,7 +61,7 @@ VekStatus float_buf_size(std::uint32_t id, const void* spec, int* size);
 template <class T>
 inline ComplexPlan<T> complex_plan(const FloatSpec<T>& s) {
     if (!s.twiddle) return builtin_complex_plan<T>(s.order, s.wide);
-    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large};
+    return {s.order, s.bitrev, s.twiddle, s.tw_order, s.wide, s.large, {s.wide_run[0], s.wide_run[1]}};
 }
 template <class T>
 RealPlan<T> real_plan(const FloatSpec<T>& s);

@@ -236,32 +236,6 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
         split_last<4, S, Inv>(b.out, dst, n >> 2, scale);
 }
 
-// The shortest transforms get their order as a constant, so that their
-// few-iteration loops have known counts (3 to 6 % at orders 6 to 9).
-template <class S, bool Inv>
-void split_fixed(int order, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
-                 typename S::T* scratch, const typename S::T* scale) {
-    switch (order) {
-        case 6: return split_run<S, Inv, 6>(6, tw, src, dst, scratch, scale);
-        case 7: return split_run<S, Inv, 7>(7, tw, src, dst, scratch, scale);
-        case 8: return split_run<S, Inv, 8>(8, tw, src, dst, scratch, scale);
-        case 9: return split_run<S, Inv, 9>(9, tw, src, dst, scratch, scale);
-        default: return split_run<S, Inv>(order, tw, src, dst, scratch, scale);
-    }
-}
-
-// Kept out of line, so that the callers' short transforms pay for no frame
-// of the long ones.
-template <class S>
-__attribute__((noinline)) void split_dir(int order, const typename S::T* tw, const typename S::T* src,
-                                         typename S::T* dst, typename S::T* scratch, bool inverse,
-                                         const typename S::T* scale) {
-    if (inverse)
-        split_fixed<S, true>(order, tw, src, dst, scratch, scale);
-    else
-        split_fixed<S, false>(order, tw, src, dst, scratch, scale);
-}
-
 }  // namespace
 }  // namespace fft
 }  // namespace veks

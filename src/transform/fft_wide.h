@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fft_engine.h"
+
 namespace veks {
 namespace fft {
 
@@ -73,6 +75,15 @@ template <class T>
 inline auto wide_kernel(int level) {
     return level == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
 }
+
+// One direction of one order on a level's kernels, with the order built in
+// where the transform is short enough for known loop counts to pay.
+template <class T>
+WideRun<T> wide_run(int level, int order, bool inverse);
+template <class T>
+WideRun<T> wide_run_avx2(int order, bool inverse);
+template <class T>
+WideRun<T> wide_run_avx512(int order, bool inverse);
 
 // Orders at which the 256-bit path runs its split-format kernels: from 128
 // points in single and 64 in double precision (below, the interleaved

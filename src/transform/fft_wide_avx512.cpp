@@ -1,6 +1,6 @@
 // The self-sorting FFT on 512-bit registers (AVX-512 F, BW, VL with FMA),
-// reached only through wide_cfft_avx512 on specifications built for this
-// path. Eight complex floats or four complex doubles a register, and 32
+// reached only through wide_run_avx512 and wide_cfft_avx512 on
+// specifications built for this path. Eight complex floats or four complex doubles a register, and 32
 // registers, which leave room for the fused radix-16 passes. Passes whose
 // stride is below a register's width run on the 256-bit lanes.
 // GCC 12 reports the undefined pass-through operand inside several AVX-512
@@ -147,6 +147,23 @@ void wide_cfft_avx512<double>(int order, const double* tw, const double* src, do
                               bool inverse, const double* scale) {
     run_dir<C64x4, C64x2>(order, tw, src, dst, scratch, inverse, scale);
 }
+
+namespace {
+
+template <class T, bool Inv>
+void entry_avx512(int order, const T* tw, const T* src, T* dst, T* scratch, const T* scale) {
+    wide_cfft_avx512<T>(order, tw, src, dst, scratch, Inv, scale);
+}
+
+}  // namespace
+
+template <class T>
+WideRun<T> wide_run_avx512(int, bool inverse) {
+    return inverse ? entry_avx512<T, true> : entry_avx512<T, false>;
+}
+
+template WideRun<float> wide_run_avx512<float>(int, bool);
+template WideRun<double> wide_run_avx512<double>(int, bool);
 
 }  // namespace fft
 }  // namespace veks

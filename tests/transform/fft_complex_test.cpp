@@ -289,34 +289,40 @@ TEST(FFTSpec, ReportedSizes) {
     }
 }
 
-// Init lays every table inside the reported size, from any start alignment,
-// and GetBufSize repeats the size query.
+// Init lays every table inside the reported size, from any start alignment
+// (one byte past a boundary needs the most padding), and GetBufSize repeats
+// the size query.
 template <class T>
 void check_fits(const Kind<T>& k, int top) {
     SCOPED_TRACE(k.name);
-    for (int order = 0; order <= top; ++order) {
-        int s, i, w;
-        ASSERT_EQ(k.get_size(order, 4, 0, &s, &i, &w), vekStsNoErr);
-        vt::Guarded<Vek8u> mem(s + 3), init(i + 3);
-        void* spec = nullptr;
-        ASSERT_EQ(k.init(&spec, order, 4, 0, mem.data() + 3, init.data() + 3), vekStsNoErr) << order;
-        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(spec) % 32, 0u);
-        int bytes = -1;
-        ASSERT_EQ(k.buf_size(spec, &bytes), vekStsNoErr);
-        EXPECT_EQ(bytes, w);
-        // Only [3, 3 + size) may change.
-        const Vek8u* raw = mem.data();
-        for (int j = 0; j < 3; ++j) ASSERT_EQ(raw[j], 0xA5);
-        ASSERT_TRUE(mem.guards_intact()) << order;
-        ASSERT_TRUE(init.guards_intact()) << order;
-        EXPECT_EQ(k.free_(spec), vekStsNoErr);
-        EXPECT_EQ(k.free_(spec), vekStsContextMatchErr);  // Init memory: only invalidated
-    }
+    for (int off : {1, 3, 17})
+        for (int order = 0; order <= top; ++order) {
+            SCOPED_TRACE(off);
+            int s, i, w;
+            ASSERT_EQ(k.get_size(order, 4, 0, &s, &i, &w), vekStsNoErr);
+            vt::Guarded<Vek8u> mem(s + off), init(i + off);
+            void* spec = nullptr;
+            ASSERT_EQ(k.init(&spec, order, 4, 0, mem.data() + off, init.data() + off), vekStsNoErr) << order;
+            ASSERT_EQ(reinterpret_cast<std::uintptr_t>(spec) % 32, 0u);
+            int bytes = -1;
+            ASSERT_EQ(k.buf_size(spec, &bytes), vekStsNoErr);
+            EXPECT_EQ(bytes, w);
+            // Only [off, off + size) may change.
+            const Vek8u* raw = mem.data();
+            for (int j = 0; j < off; ++j) ASSERT_EQ(raw[j], 0xA5);
+            ASSERT_TRUE(mem.guards_intact()) << order;
+            ASSERT_TRUE(init.guards_intact()) << order;
+            EXPECT_EQ(k.free_(spec), vekStsNoErr);
+            EXPECT_EQ(k.free_(spec), vekStsContextMatchErr);  // Init memory: only invalidated
+        }
 }
 
 TEST(FFTSpec, TablesFitTheReportedSizes) {
     check_fits(k32fc, 20);
     check_fits(k64fc, 19);
+    // The real kinds lay their recombination tables behind the complex ones.
+    check_fits(Kind<float>{"R_32f", false, 27, SPEC_OPS(R_32f), nullptr, nullptr}, 21);
+    check_fits(Kind<double>{"R_64f", false, 26, SPEC_OPS(R_64f), nullptr, nullptr}, 20);
 }
 
 TEST(FFTSpec, ArgumentChecks) {

@@ -223,9 +223,9 @@ void dispatch(const ComplexPlan<typename L::T>& plan, const typename L::D& s, co
 // In-place radix-2 transform reading the wide table, for the rare call
 // that finds no scratch for the self-sorting path (allocation failed).
 template <class T>
-void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse, const T* scale) {
-    const ptrdiff_t n = ptrdiff_t(1) << plan.order, q = n / 4, g = wide_group<T>(plan.order);
-    const bool split = wide_split_table<T>(plan.order, plan.wide);
+void wide_fallback(int level, int order, const T* table, const T* src, T* d, bool inverse, const T* scale) {
+    const ptrdiff_t n = ptrdiff_t(1) << order, q = n / 4, g = wide_group<T>(order);
+    const bool split = wide_split_table<T>(order, level);
     if (src != d)
         for (ptrdiff_t i = 0; i < 2 * n; ++i) d[i] = src[i];
     for (ptrdiff_t i = 1, j = 0; i < n; ++i) {
@@ -240,7 +240,7 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
             const ptrdiff_t k = j * (n / (2 * half));
             std::int64_t re, im;
             wide_parts<T>(k % q, 1, g, split, re, im);
-            const T* t = plan.twiddle;
+            const T* t = table;
             T wr = k < q ? t[re] : t[im], wi = k < q ? t[im] : -t[re];
             if (inverse) wi = -wi;
             for (ptrdiff_t b = j; b < n; b += 2 * half) {
@@ -255,13 +255,15 @@ void wide_fallback(const ComplexPlan<T>& plan, const T* src, T* d, bool inverse,
         for (ptrdiff_t i = 0; i < 2 * n; ++i) d[i] *= *scale;
 }
 
-// The self-sorting path with the caller's scratch, a stack area for the
-// shorter transforms, or one of our own.
+}  // namespace
+
+// The caller's scratch, a stack area for the shorter transforms, or one of
+// our own.
 template <class T>
-__attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse,
-                                                 const T* scale, T* work) {
-    const std::size_t bytes = (2 * sizeof(T)) << plan.order;
-    if (!work_holds_n<T>(plan.order)) work = nullptr;
+void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw, const T* src, T* dst, bool inverse,
+                       const T* scale, T* work) {
+    const std::size_t bytes = (2 * sizeof(T)) << order;
+    if (!work_holds_n<T>(order)) work = nullptr;
     // Scratch of our own starts on a cache line, so that no 64-byte access
     // into it is split.
     if (!work && bytes <= kWideStackBytes) {
@@ -271,16 +273,20 @@ __attribute__((noinline)) void cfft_wide_scratch(const ComplexPlan<T>& plan, con
     WorkBuffer own;
     if (!work && own.acquire(bytes, 64)) work = own.as<T>();
     if (work)
-        plan.wide_run[inverse](plan.order, plan.twiddle, src, dst, work, scale);
+        run(order, tw, src, dst, work, scale);
     else
-        wide_fallback(plan, src, dst, inverse, scale);
+        wide_fallback(level, order, tw, src, dst, inverse, scale);
 }
+
+namespace {
 
 // Transforms that stay in registers go straight to their kernel.
 template <class T>
 void cfft_wide(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work) {
-    if (plan.order > kWideRegisterOrders) return cfft_wide_scratch(plan, src, dst, inverse, scale, work);
-    plan.wide_run[inverse](plan.order, plan.twiddle, src, dst, nullptr, scale);
+    const WideRun<T> run = plan.wide_run[inverse];
+    if (plan.order > kWideRegisterOrders)
+        return cfft_wide_scratch(run, plan.wide, plan.order, plan.twiddle, src, dst, inverse, scale, work);
+    run(plan.order, plan.twiddle, src, dst, nullptr, scale);
 }
 
 }  // namespace
@@ -336,6 +342,10 @@ ComplexPlan<T> builtin_complex_plan(int order, int wide) {
 
 template ComplexPlan<float> builtin_complex_plan<float>(int, int);
 template ComplexPlan<double> builtin_complex_plan<double>(int, int);
+template void cfft_wide_scratch<float>(WideRun<float>, int, int, const float*, const float*, float*, bool,
+                                       const float*, float*);
+template void cfft_wide_scratch<double>(WideRun<double>, int, int, const double*, const double*, double*, bool,
+                                        const double*, double*);
 template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*, float*);
 template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*, double*);
 template void cfft_split<float>(const ComplexPlan<float>&, const float*, const float*, float*, float*, bool,

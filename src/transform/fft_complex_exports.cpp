@@ -2,6 +2,7 @@
 // and layout; the _I forms pass the same array as source and destination.
 #include "fft_call.h"
 #include "fft_spec.h"
+#include "fft_wide.h"
 
 using namespace veks;
 using namespace veks::fft;
@@ -12,9 +13,17 @@ template <class T, bool Inv>
 VekStatus interleaved(const void* spec, std::uint32_t id, const T* src, T* dst, Vek8u* buf) {
     VEKS_CHECK(check_spec_then(spec, id, src, dst));
     const auto& s = *static_cast<const FloatSpec<T>*>(spec);
+    const T* scale = direction_scale(s, Inv);
+    // The self-sorting transforms go straight to the kernel their
+    // specification holds: those that stay in registers need no buffer.
+    const WideRun<T> run = s.wide_run[Inv];
+    if (run && s.order <= kWideRegisterOrders) return run(s.order, s.twiddle, src, dst, nullptr, scale), vekStsNoErr;
     CallBuffer work;
     VEKS_CHECK(work.settle(s.work_size, buf));
-    cfft(complex_plan(s), src, dst, Inv, direction_scale(s, Inv), work.as<T>());
+    if (run)
+        cfft_wide_scratch(run, s.wide, s.order, s.twiddle, src, dst, Inv, scale, work.as<T>());
+    else
+        cfft(complex_plan(s), src, dst, Inv, scale, work.as<T>());
     return vekStsNoErr;
 }
 

@@ -1,8 +1,9 @@
 // The self-sorting FFT on 512-bit registers (AVX-512 F, BW, VL with FMA),
 // reached only through wide_run_avx512 and wide_cfft_avx512 on
-// specifications built for this path. Eight complex floats or four complex doubles a register, and 32
-// registers, which leave room for the fused radix-16 passes. Passes whose
-// stride is below a register's width run on the 256-bit lanes.
+// specifications built for this path. Eight complex floats or four complex
+// doubles a register, and 32 registers, which leave room for the fused
+// radix-16 passes. Passes whose stride is below a register's width run on
+// the 256-bit lanes.
 // GCC 12 reports the undefined pass-through operand inside several AVX-512
 // intrinsics as (maybe) uninitialised; it is never read.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"

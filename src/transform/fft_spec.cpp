@@ -80,7 +80,7 @@ VekStatus init_float_spec(std::uint32_t id, Domain dom, void** pp, int order, in
             s->tw_order = c;
         } else if (c > 5 && s->wide) {
             T* tw = cur.take<T>(0);
-            cur.take<T>(build_wide_twiddles<T>(base, c, s->wide, tw));
+            cur.take<T>(build_wide_twiddles<T>(base, c, s->wide, tw, true));
             s->twiddle = tw;
             s->tw_order = c;
         } else if (c > 5) {

@@ -122,6 +122,42 @@ void split_first(const typename S::T* x, typename S::T* y, ptrdiff_t n, const ty
     }
 }
 
+// First pass of radix 8 (double precision, B = 4): as split_first with
+// the 8-point DFT, y[8p + j] left as two blocks of four per p. The
+// twiddles of j = 1..3 are those of split_first, j = 4 and 6 those of
+// j = 2 and 3 at 2p, j = 5 and 7 come from the extra table `tw57`.
+template <class S, bool Inv>
+void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw,
+                  const typename S::T* tw57) {
+    using O = SplitOps<S, Inv>;
+    using Z = fft::Z<S>;
+    using V = typename S::V;
+    constexpr int B = S::B, g = B;
+    static_assert(B == 4, "four p to a block");
+    const ptrdiff_t m = n / 8;
+    for (ptrdiff_t p = 0; p < m; p += B) {
+        Z v[8], z[8];
+        for (int t = 0; t < 8; ++t) v[t] = zload_natural<S>(x + 2 * (p + t * m));
+        O::bfly8(v, z);
+        const typename S::T *t = tw + 6 * p, *t2 = tw + 12 * p, *u = tw57 + 4 * p;
+        auto apply = [&](int j, Z w) { z[j] = O::cmul(z[j], {w.r, w.i}); };
+        for (int j = 1; j < 4; ++j) apply(j, zload<S>(t + 2 * (j - 1) * g));
+        for (int j = 2; j < 4; ++j) {
+            const Z a = zload<S>(t2 + 2 * (j - 1) * g), b = zload<S>(t2 + 6 * g + 2 * (j - 1) * g);
+            apply(2 * j, {S::doubled_k(a.r, b.r), S::doubled_k(a.i, b.i)});
+        }
+        apply(5, zload<S>(u));
+        apply(7, zload<S>(u + 2 * g));
+        for (int h = 0; h < 2; ++h) {
+            V r[4] = {z[4 * h].r, z[4 * h + 1].r, z[4 * h + 2].r, z[4 * h + 3].r};
+            V i[4] = {z[4 * h].i, z[4 * h + 1].i, z[4 * h + 2].i, z[4 * h + 3].i};
+            S::to_blocks(r);
+            S::to_blocks(i);
+            for (int b = 0; b < 4; ++b) zstore<S>(y + 16 * (p + b) + 2 * B * h, {r[b], i[b]});
+        }
+    }
+}
+
 // A radix-4 pass of length n at stride s >= B on blocks: as pass4 of the
 // interleaved kernels, the twiddles of p (at 6ps: s is a multiple of the
 // table group) broadcast over the s values of q. The passes at strides 4
@@ -206,20 +242,24 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
     }
 }
 
-// The whole transform on the split format: the first pass, radix-4 passes
-// and a twiddle-free last pass of 2 or 3 bits. Needs N/4 >= B for the
+// The whole transform on the split format: the first pass (radix 8 where
+// First8 is set, radix 4 otherwise), radix-4 passes and a twiddle-free
+// last pass of 2 or 3 bits. Needs N/4 (N/8 for radix 8) >= B for the
 // first pass and N/8 >= B for the last; the table groups then hold B
 // values.
-template <class S, bool Inv, int Order = 0>
+template <class S, bool Inv, int Order = 0, bool First8 = false>
 void split_run(int order_, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
                typename S::T* scratch, const typename S::T* scale) {
     using T = typename S::T;
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
-    const int rest = order - 2, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
+    const int first = First8 ? 3 : 2, rest = order - first, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
     PassBuffers<T> b(1 + singles, src, dst, scratch);
-    split_first<S, Inv>(b.in, b.out, n, tw);
-    ptrdiff_t s = 4;
+    if constexpr (First8)
+        split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));
+    else
+        split_first<S, Inv>(b.in, b.out, n, tw);
+    ptrdiff_t s = ptrdiff_t(1) << first;
     for (int i = 0; i < singles; ++i, s *= 4) {
         b.next();
         if constexpr (S::B > 4) {

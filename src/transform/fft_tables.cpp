@@ -87,7 +87,7 @@ std::int64_t build_twiddles<double>(const SineBase<double>& b, int order, double
 }
 
 template <class T>
-std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out) {
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool radix8_first) {
     const std::int64_t q = (std::int64_t(1) << order) / 4, g = wide_group<T>(order);
     const bool split = wide_split_table<T>(order, level);
     for (std::int64_t k = 0; k < q; ++k)
@@ -96,7 +96,14 @@ std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* 
             wide_parts<T>(k, j, g, split, re, im);
             b.twiddle(j * k, order, out[re], out[im]);
         }
-    return 6 * q;
+    if (!radix8_first || !first8_table<T>(order, level)) return 6 * q;
+    T* extra = out + 6 * q;
+    for (std::int64_t k = 0; k < q / 2; ++k)
+        for (int j = 5; j <= 7; j += 2) {
+            const std::int64_t re = (k / 4) * 16 + (j == 7 ? 8 : 0) + split_lane(k % 4, 4);
+            b.twiddle(j * k, order, extra[re], extra[re + 4]);
+        }
+    return 6 * q + 2 * q;
 }
 
 template <class T>
@@ -113,8 +120,8 @@ std::int64_t build_real_table(const SineBase<T>& b, int order, bool ccs, T* out)
 
 template struct SineBase<float>;
 template struct SineBase<double>;
-template std::int64_t build_wide_twiddles<float>(const SineBase<float>&, int, int, float*);
-template std::int64_t build_wide_twiddles<double>(const SineBase<double>&, int, int, double*);
+template std::int64_t build_wide_twiddles<float>(const SineBase<float>&, int, int, float*, bool);
+template std::int64_t build_wide_twiddles<double>(const SineBase<double>&, int, int, double*, bool);
 template std::int64_t build_real_table<float>(const SineBase<float>&, int, bool, float*);
 template std::int64_t build_real_table<double>(const SineBase<double>&, int, bool, double*);
 

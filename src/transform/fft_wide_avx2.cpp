@@ -19,13 +19,15 @@ namespace {
 // One direction of the transform, with the order as a constant where Order
 // is given: the few-iteration loops of the short transforms then have
 // known counts (3 to 6 % at orders 6 to 9).
-template <class T, bool Inv, int Order>
+// First8 selects the radix-8 first pass, whose table the specifications
+// of first8_order carry (the row tables of the long transforms do not).
+template <class T, bool Inv, int Order, bool First8 = false>
 __attribute__((noinline)) void entry_avx2(int order_, const T* tw, const T* src, T* dst, T* scratch,
                                           const T* scale) {
     using S = std::conditional_t<sizeof(T) == 4, S32, S64>;
     using C = std::conditional_t<sizeof(T) == 4, C32x4, C64x2>;
     const int order = Order ? Order : order_;
-    if (split_order<T>(order)) return split_run<S, Inv, Order>(order, tw, src, dst, scratch, scale);
+    if (split_order<T>(order)) return split_run<S, Inv, Order, First8>(order, tw, src, dst, scratch, scale);
     run_dir<C>(order, tw, src, dst, scratch, Inv, scale);
 }
 
@@ -35,7 +37,7 @@ template <class T, bool Inv, int Order>
 __attribute__((noinline, flatten)) void flat_entry_avx2(int, const T* tw, const T* src, T* dst, T* scratch,
                                                         const T* scale) {
     using S = std::conditional_t<sizeof(T) == 4, S32, S64>;
-    split_run<S, Inv, Order>(Order, tw, src, dst, scratch, scale);
+    split_run<S, Inv, Order, first8_order<T>(Order)>(Order, tw, src, dst, scratch, scale);
 }
 
 template <class T, bool Inv, int Order>
@@ -53,7 +55,11 @@ WideRun<T> entry_of(int order) {
         case 7: return fixed_entry<T, Inv, 7>();
         case 8: return fixed_entry<T, Inv, 8>();
         case 9: return fixed_entry<T, Inv, 9>();
-        default: return entry_avx2<T, Inv, 0>;
+        default:
+            if constexpr (first8_order<T>(10)) {
+                if (order == 10) return entry_avx2<T, Inv, 10, true>;
+            }
+            return entry_avx2<T, Inv, 0>;
     }
 }
 

@@ -28,15 +28,18 @@ bench:
 
 # Every benchmark binary once, with a short time per case (BENCH_MIN_TIME
 # seconds), then the ratio tables and plots. BENCH_FILTER narrows the run
-# to the binaries whose name matches (e.g. BENCH_FILTER=fft).
-BENCH_MIN_TIME ?= 0.05
-BENCH_FILTER   ?=
+# to the binaries whose name matches (e.g. BENCH_FILTER=fft);
+# BENCH_REPETITIONS > 1 runs every case that often in random order and
+# reports the median.
+BENCH_MIN_TIME    ?= 0.05
+BENCH_FILTER      ?=
+BENCH_REPETITIONS ?= 1
 PYTHON_PLOT    ?= /usr/bin/python3
 bench-report:
 	$(CMAKE) -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVEKS_BUILD_BENCH=ON -DVEKS_BUILD_TESTS=OFF
 	$(CMAKE) --build $(BUILD)-bench -j $(JOBS)
 	$(PYTHON_PLOT) tools/bench_report.py --bench-dir $(BUILD)-bench/bench --min-time $(BENCH_MIN_TIME) \
-	  --filter "$(BENCH_FILTER)" --json-dir $(BUILD)-bench/json --out docs/performance.md --plots docs/plots
+	  --repetitions $(BENCH_REPETITIONS) --filter "$(BENCH_FILTER)" --json-dir $(BUILD)-bench/json --out docs/performance.md --plots docs/plots
 
 # libFuzzer harnesses (clang, library and harnesses under ASan/UBSan), each
 # run for FUZZ_SECONDS from its seed corpus in fuzz/corpus/<harness>/.

@@ -4,7 +4,12 @@ ratio tables into docs/performance.md and plots into docs/plots/.
 
 Usage (normally through `make bench-report`):
   bench_report.py --bench-dir build-bench/bench [--min-time 0.05] [--filter fft]
-                  [--json-dir DIR] [--no-run] --out docs/performance.md --plots docs/plots
+                  [--repetitions N] [--json-dir DIR] [--no-run] --out docs/performance.md --plots docs/plots
+
+With --repetitions N every case runs N times, the cases of a binary in
+random order (Google Benchmark's random interleaving), and a case's time
+is the median of its N runs: on a shared machine a slow phase then hits
+ours and the peer alike instead of one whole case.
 
 Pairing rule. Every benchmark is either ours (its name contains "veks") or
 a peer. A peer case is compared with an ours case of the same binary and
@@ -138,7 +143,7 @@ def split_impl(base):
     return None
 
 
-def run_binaries(bench_dir, json_dir, min_time, name_filter):
+def run_binaries(bench_dir, json_dir, min_time, name_filter, repetitions):
     os.makedirs(json_dir, exist_ok=True)
     binaries = sorted(f for f in os.listdir(bench_dir)
                       if f.startswith('bench_') and os.access(os.path.join(bench_dir, f), os.X_OK)
@@ -149,9 +154,12 @@ def run_binaries(bench_dir, json_dir, min_time, name_filter):
         out = os.path.join(json_dir, b + '.json')
         start = time.time()
         print(f'bench-report: running {b}', flush=True)
-        subprocess.run([os.path.join(bench_dir, b), f'--benchmark_min_time={min_time}',
-                        f'--benchmark_out={out}', '--benchmark_out_format=json',
-                        '--benchmark_format=console'], check=True, stdout=subprocess.DEVNULL)
+        cmd = [os.path.join(bench_dir, b), f'--benchmark_min_time={min_time}',
+               f'--benchmark_context=min_time={min_time}', f'--benchmark_out={out}',
+               '--benchmark_out_format=json', '--benchmark_format=console']
+        if repetitions > 1:
+            cmd += [f'--benchmark_repetitions={repetitions}', '--benchmark_enable_random_interleaving=true']
+        subprocess.run(cmd, check=True, stdout=subprocess.DEVNULL)
         print(f'bench-report: {b} took {time.time() - start:.0f} s', flush=True)
 
 
@@ -167,7 +175,7 @@ def load(json_dir):
         except (OSError, ValueError):
             print(f'bench-report: skipping unreadable {f}', file=sys.stderr)
             continue
-        cases = []
+        cases, runs_of = [], {}
         for b in data.get('benchmarks', []):
             if b.get('run_type', 'iteration') != 'iteration' or b.get('error_occurred'):
                 continue
@@ -185,8 +193,19 @@ def load(json_dir):
                 m = re.match(r'^(?:\w+:)?(-?\d+)$', a)
                 if m:
                     nums.append(int(m.group(1)))
-            cases.append({'name': name, 'base': base, 'args': args, 'nums': nums, 'time': t,
-                          'per': per, 'unit': unit})
+            if name not in runs_of:
+                runs_of[name] = []
+                cases.append({'name': name, 'base': base, 'args': args, 'nums': nums, 'unit': unit})
+            runs_of[name].append((t, per))
+        for c in cases:
+            # The median run of a repeated case (the run itself, so that
+            # time and time per element stay one measurement).
+            r = sorted(runs_of[c['name']])
+            c['time'], c['per'] = r[(len(r) - 1) // 2]
+            c['repetitions'] = len(r)
+        if any(c['repetitions'] > 1 for c in cases):
+            # Interleaved runs come in random order; list the cases by name.
+            cases.sort(key=lambda c: (c['base'], c['nums'], c['args']))
         runs[f[:-5]] = (data.get('context', {}), cases)
     return runs
 
@@ -225,9 +244,14 @@ def fmt_time(ns):
     return f'{ns:.3f} ns'
 
 
-def family_block(binary, cases, plot_rel):
+def family_block(binary, cases, plot_rel, context=None):
     key, title, peers = FAMILIES.get(binary, (binary.replace('bench_', ''), binary, 'peers in the same binary'))
     lines = [f'### {title} (`{binary}`, peers: {peers})', '']
+    if context:
+        reps = max((c['repetitions'] for c in cases), default=1)
+        how = f', median of {reps} runs of each case in random order' if reps > 1 else ''
+        mt = f", --benchmark_min_time={context['min_time']}" if 'min_time' in context else ''
+        lines += [f"Run of {context.get('date', '?')}{mt}{how}.", '']
     pairs = pairs_of(cases)
     if pairs:
         lines += ['| case | veks | peer case | peer | ratio (peer/veks) |', '|---|---|---|---|---|']
@@ -322,13 +346,14 @@ def main():
     ap.add_argument('--json-dir', default=None)
     ap.add_argument('--min-time', default='0.05')
     ap.add_argument('--filter', default='')
+    ap.add_argument('--repetitions', type=int, default=1)
     ap.add_argument('--no-run', action='store_true', help='reuse the JSON files of an earlier run')
     ap.add_argument('--out', default='docs/performance.md')
     ap.add_argument('--plots', default='docs/plots')
     a = ap.parse_args()
     json_dir = a.json_dir or os.path.join(a.bench_dir, '..', 'json')
     if not a.no_run:
-        run_binaries(a.bench_dir, json_dir, a.min_time, a.filter)
+        run_binaries(a.bench_dir, json_dir, a.min_time, a.filter, a.repetitions)
     runs = load(json_dir)
     if not runs:
         sys.exit('bench-report: no benchmark results in ' + json_dir)
@@ -339,10 +364,10 @@ def main():
         ctx = ctx or context
         path = plot(binary, cases, a.plots)
         rel = os.path.relpath(path, out_dir) if path else None
-        blocks.append(family_block(binary, cases, rel))
-    header = (f"Run of {ctx.get('date', '?')} on {ctx.get('host_name', '?')}: {ctx.get('num_cpus', '?')} CPUs at "
-              f"{ctx.get('mhz_per_cpu', '?')} MHz, Release build of veks, "
-              f"--benchmark_min_time={a.min_time}. Times are real (wall-clock) time per iteration of the case; "
+        blocks.append(family_block(binary, cases, rel, context))
+    header = (f"Runs on {ctx.get('host_name', '?')}: {ctx.get('num_cpus', '?')} CPUs at "
+              f"{ctx.get('mhz_per_cpu', '?')} MHz, Release build of veks; each family names its run. "
+              "Times are real (wall-clock) time per iteration of the case; "
               'ratio = peer time / veks time for the same case in the same run, above 1 means veks is faster. '
               'The machine was shared with other jobs, so single ratios can be off by tens of percent; '
               'see tools/bench_report.py for the pairing rule.\n')

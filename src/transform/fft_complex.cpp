@@ -257,23 +257,21 @@ void wide_fallback(int level, int order, const T* table, const T* src, T* d, boo
 
 }  // namespace
 
-// The caller's scratch, a stack area for the shorter transforms, or one of
-// our own.
+// Scratch on the stack, starting on a cache line so that no 64-byte access
+// into it is split.
 template <class T>
-void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw, const T* src, T* dst, bool inverse,
-                       const T* scale, T* work) {
+void wide_on_stack(WideRun<T> run, int order, const T* tw, const T* src, T* dst, const T* scale) {
     const std::size_t bytes = (2 * sizeof(T)) << order;
-    if (!work_holds_n<T>(order)) work = nullptr;
-    // Scratch of our own starts on a cache line, so that no 64-byte access
-    // into it is split.
-    if (!work && bytes <= kWideStackBytes) {
-        auto* raw = static_cast<Vek8u*>(__builtin_alloca(bytes + 64));
-        work = reinterpret_cast<T*>(raw + (-reinterpret_cast<std::uintptr_t>(raw) & 63));
-    }
+    auto* raw = static_cast<Vek8u*>(__builtin_alloca(bytes + 64));
+    run(order, tw, src, dst, reinterpret_cast<T*>(raw + (-reinterpret_cast<std::uintptr_t>(raw) & 63)), scale);
+}
+
+template <class T>
+void wide_on_heap(WideRun<T> run, int level, int order, const T* tw, const T* src, T* dst, bool inverse,
+                  const T* scale) {
     WorkBuffer own;
-    if (!work && own.acquire(bytes, 64)) work = own.as<T>();
-    if (work)
-        run(order, tw, src, dst, work, scale);
+    if (own.acquire((2 * sizeof(T)) << order, 64))
+        run(order, tw, src, dst, own.as<T>(), scale);
     else
         wide_fallback(level, order, tw, src, dst, inverse, scale);
 }
@@ -342,10 +340,11 @@ ComplexPlan<T> builtin_complex_plan(int order, int wide) {
 
 template ComplexPlan<float> builtin_complex_plan<float>(int, int);
 template ComplexPlan<double> builtin_complex_plan<double>(int, int);
-template void cfft_wide_scratch<float>(WideRun<float>, int, int, const float*, const float*, float*, bool,
-                                       const float*, float*);
-template void cfft_wide_scratch<double>(WideRun<double>, int, int, const double*, const double*, double*, bool,
-                                        const double*, double*);
+template void wide_on_stack<float>(WideRun<float>, int, const float*, const float*, float*, const float*);
+template void wide_on_stack<double>(WideRun<double>, int, const double*, const double*, double*, const double*);
+template void wide_on_heap<float>(WideRun<float>, int, int, const float*, const float*, float*, bool, const float*);
+template void wide_on_heap<double>(WideRun<double>, int, int, const double*, const double*, double*, bool,
+                                   const double*);
 template void cfft<float>(const ComplexPlan<float>&, const float*, float*, bool, const float*, float*);
 template void cfft<double>(const ComplexPlan<double>&, const double*, double*, bool, const double*, double*);
 template void cfft_split<float>(const ComplexPlan<float>&, const float*, const float*, float*, float*, bool,

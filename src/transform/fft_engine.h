@@ -67,12 +67,6 @@ const T* builtin_real_table(int order, bool ccs);
 constexpr int kSplitBufferUpTo = 17;
 template <class T>
 void cfft(const ComplexPlan<T>& plan, const T* src, T* dst, bool inverse, const T* scale, T* work = nullptr);
-// The self-sorting transform of a level and order above the register-only
-// orders, with the kernel its plan holds, through the caller's work buffer
-// (as for cfft) or scratch of its own.
-template <class T>
-__attribute__((noinline)) void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw, const T* src,
-                                                 T* dst, bool inverse, const T* scale, T* work);
 template <class T>
 void cfft_split(const ComplexPlan<T>& plan, const T* src_re, const T* src_im, T* dst_re, T* dst_im,
                 bool inverse, const T* scale);

@@ -103,6 +103,33 @@ constexpr bool wide_split_table(int order, int level) {
     return level == kWideAvx2 && split_order<T>(order);
 }
 
+// Orders whose 256-bit kernels (one function per order, fixed_entry) keep
+// their scratch on their own frame: double precision, where the work
+// buffer of a specification cannot hold it, saving a call level.
+template <class T>
+constexpr bool own_scratch(int order, int level) {
+    return sizeof(T) == 8 && level == kWideAvx2 && split_order<T>(order) && order <= 9;
+}
+
+// The self-sorting transform of a level and order above the register-only
+// orders, with the kernel its plan holds, through the caller's work buffer
+// (as for cfft) or scratch of its own: on the stack up to kWideStackBytes,
+// else from the heap, else (no memory) a slow path that needs none.
+template <class T>
+__attribute__((noinline)) void wide_on_stack(WideRun<T> run, int order, const T* tw, const T* src, T* dst,
+                                             const T* scale);
+template <class T>
+__attribute__((noinline)) void wide_on_heap(WideRun<T> run, int level, int order, const T* tw, const T* src,
+                                            T* dst, bool inverse, const T* scale);
+template <class T>
+inline void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw, const T* src, T* dst, bool inverse,
+                              const T* scale, T* work) {
+    if (work && work_holds_n<T>(order)) return run(order, tw, src, dst, work, scale);
+    if (own_scratch<T>(order, level)) return run(order, tw, src, dst, nullptr, scale);
+    if (((2 * sizeof(T)) << order) <= kWideStackBytes) return wide_on_stack(run, order, tw, src, dst, scale);
+    wide_on_heap(run, level, order, tw, src, dst, inverse, scale);
+}
+
 // Order 10 of the 256-bit split path in double precision starts with a
 // radix-8 pass, which saves a radix-4 pass over a working set that no
 // longer fits the level-1 cache. At orders 6 and 8 the spills of the

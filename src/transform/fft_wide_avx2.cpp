@@ -37,6 +37,9 @@ template <class T, bool Inv, int Order>
 __attribute__((noinline, flatten)) void flat_entry_avx2(int, const T* tw, const T* src, T* dst, T* scratch,
                                                         const T* scale) {
     using S = std::conditional_t<sizeof(T) == 4, S32, S64>;
+    constexpr bool own = own_scratch<T>(Order, kWideAvx2);
+    alignas(64) T local[own ? 2 << Order : 1];
+    if constexpr (own) scratch = local;
     split_run<S, Inv, Order, first8_order<T>(Order)>(Order, tw, src, dst, scratch, scale);
 }
 

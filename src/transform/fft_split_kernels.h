@@ -127,8 +127,10 @@ void split_first(const typename S::T* x, typename S::T* y, ptrdiff_t n, const ty
 
 // First pass of radix 8 (double precision, B = 4): as split_first with
 // the 8-point DFT, y[8p + j] left as two blocks of four per p. The
-// twiddles of j = 1..3 are those of split_first, j = 4 and 6 those of
-// j = 2 and 3 at 2p, j = 5 and 7 come from the extra table `tw57`.
+// twiddles of j = 1..3 are those of split_first, j = 4 and 6 their
+// squares (cheaper than gathering them from the records of 2k, and half
+// the table stays out of the cache), j = 5 and 7 come from the extra
+// table `tw57`.
 template <class S, bool Inv>
 void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw,
                   const typename S::T* tw57) {
@@ -142,12 +144,12 @@ void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const t
         Z v[8], z[8];
         for (int t = 0; t < 8; ++t) v[t] = zload_natural<S>(x + 2 * (p + t * m));
         O::bfly8(v, z);
-        const typename S::T *t = tw + 6 * p, *t2 = tw + 12 * p, *u = tw57 + 4 * p;
+        const typename S::T *t = tw + 6 * p, *u = tw57 + 4 * p;
         auto apply = [&](int j, Z w) { z[j] = O::cmul(z[j], {w.r, w.i}); };
-        for (int j = 1; j < 4; ++j) apply(j, zload<S>(t + 2 * (j - 1) * g));
-        for (int j = 2; j < 4; ++j) {
-            const Z a = zload<S>(t2 + 2 * (j - 1) * g), b = zload<S>(t2 + 6 * g + 2 * (j - 1) * g);
-            apply(2 * j, {S::doubled_k(a.r, b.r), S::doubled_k(a.i, b.i)});
+        for (int j = 1; j < 4; ++j) {
+            const Z w = zload<S>(t + 2 * (j - 1) * g);
+            apply(j, w);
+            if (j > 1) apply(2 * j, {S::fmsub(w.r, w.r, S::mulv(w.i, w.i)), S::mulv(S::add(w.r, w.r), w.i)});
         }
         apply(5, zload<S>(u));
         apply(7, zload<S>(u + 2 * g));

@@ -53,9 +53,6 @@ struct S64 : C64x2 {
     // kLane = {0, 2, 1, 3}.
     static void split(V a, V b, V& r, V& i) { r = _mm256_unpacklo_pd(a, b), i = _mm256_unpackhi_pd(a, b); }
     static void join(V r, V i, V& a, V& b) { a = _mm256_unpacklo_pd(r, i), b = _mm256_unpackhi_pd(r, i); }
-    // The parts of k' = 2k for the four k of a group, out of the groups
-    // of k' = 2k and of k' = 2k + 4 (lane l of a group holds kLane[l]).
-    static V doubled_k(V a, V b) { return _mm256_permute4x64_pd(_mm256_permute2f128_pd(a, b, 0x20), 0xD8); }
     // v[j] holds part j of the values of 4 consecutive p; afterwards v[b]
     // is the block of y[4b + j].
     static void to_blocks(V (&v)[4]) {

@@ -136,8 +136,8 @@ inline void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw,
 // 8-point pass cost more than the saved pass, at order 12 they even out.
 // The table carries w^5k and w^7k for k < N/8 behind the 3N/2 values, in
 // groups of four k (real parts of w^5k, imaginary parts, then w^7k), in the
-// lane order of the split table; w^4k and w^6k are w^2k' and w^3k' of the
-// table at k' = 2k.
+// lane order of the split table; the pass squares w^2k and w^3k for w^4k
+// and w^6k.
 template <class T>
 constexpr bool first8_order(int order) {
     return sizeof(T) == 8 && order == 10;

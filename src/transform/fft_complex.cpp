@@ -257,13 +257,11 @@ void wide_fallback(int level, int order, const T* table, const T* src, T* d, boo
 
 }  // namespace
 
-// Scratch on the stack, starting on a cache line so that no 64-byte access
-// into it is split.
+// Scratch on the stack.
 template <class T>
 void wide_on_stack(WideRun<T> run, int order, const T* tw, const T* src, T* dst, const T* scale) {
     const std::size_t bytes = (2 * sizeof(T)) << order;
-    auto* raw = static_cast<Vek8u*>(__builtin_alloca(bytes + 64));
-    run(order, tw, src, dst, reinterpret_cast<T*>(raw + (-reinterpret_cast<std::uintptr_t>(raw) & 63)), scale);
+    run(order, tw, src, dst, cache_line_in<T>(__builtin_alloca(bytes + 64)), scale);
 }
 
 template <class T>

@@ -251,15 +251,16 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
 // First8 is set, radix 4 otherwise), radix-4 passes and a twiddle-free
 // last pass of 2 or 3 bits. Needs N/4 (N/8 for radix 8) >= B for the
 // first pass and N/8 >= B for the last; the table groups then hold B
-// values.
+// values. Where `spare` (N aligned values) is given, the passes before
+// the last alternate between it and the scratch and leave dst alone.
 template <class S, bool Inv, int Order = 0, bool First8 = false>
 void split_run(int order_, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
-               typename S::T* scratch, const typename S::T* scale) {
+               typename S::T* scratch, const typename S::T* scale, typename S::T* spare = nullptr) {
     using T = typename S::T;
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
     const int first = First8 ? 3 : 2, rest = order - first, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
-    PassBuffers<T> b(1 + singles, src, dst, scratch);
+    PassBuffers<T> b(1 + singles, src, spare ? spare : dst, scratch);
     if constexpr (First8)
         split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));
     else

@@ -111,6 +111,14 @@ constexpr bool own_scratch(int order, int level) {
     return sizeof(T) == 8 && level == kWideAvx2 && split_order<T>(order) && order <= 9;
 }
 
+// The first cache line in an area of 64 bytes more than needed: scratch
+// that starts on one takes no split 64-byte access.
+template <class T>
+inline T* cache_line_in(void* raw) {
+    auto* p = static_cast<unsigned char*>(raw);
+    return reinterpret_cast<T*>(p + (-reinterpret_cast<std::uintptr_t>(p) & 63));
+}
+
 // The self-sorting transform of a level and order above the register-only
 // orders, with the kernel its plan holds, through the caller's work buffer
 // (as for cfft) or scratch of its own: on the stack up to kWideStackBytes,

@@ -23,6 +23,12 @@ A new benchmark that follows rule 2 is paired without touching this file.
 The ratio is the peer's real time divided by ours for the same case: above
 1 we are faster. Cases of ours without a peer are listed with their time.
 
+Cases that time both sides themselves (counters veks_ns and peer_ns, the
+shortest batch of each side over rounds that alternate between them) form
+a table of their own: one column per base name, one row per first
+argument. A file bench_x+name.json in the JSON directory adds the cases
+of another run of bench_x (with --no-run), e.g. those cases run alone.
+
 The generated text replaces what stands between the markers
   <!-- bench-report:begin KEY --> ... <!-- bench-report:end KEY -->
 in the output file, KEY being a family key (fft, fir, copy, ...) or "all"
@@ -195,7 +201,11 @@ def load(json_dir):
                     nums.append(int(m.group(1)))
             if name not in runs_of:
                 runs_of[name] = []
-                cases.append({'name': name, 'base': base, 'args': args, 'nums': nums, 'unit': unit})
+                cases.append({'name': name, 'base': base, 'args': args, 'nums': nums, 'unit': unit,
+                              'iterations': b.get('iterations', 0)})
+            if 'veks_ns' in b and 'peer_ns' in b:
+                cases[-1]['alt'] = (b['veks_ns'], b['peer_ns'])
+                cases[-1]['date'] = data.get('context', {}).get('date', '?')
             runs_of[name].append((t, per))
         for c in cases:
             # The median run of a repeated case (the run itself, so that
@@ -206,7 +216,12 @@ def load(json_dir):
         if any(c['repetitions'] > 1 for c in cases):
             # Interleaved runs come in random order; list the cases by name.
             cases.sort(key=lambda c: (c['base'], c['nums'], c['args']))
-        runs[f[:-5]] = (data.get('context', {}), cases)
+        # bench_x+more.json adds the cases of another run of bench_x.
+        binary = f[:-5].split('+')[0]
+        context, known = runs.get(binary, (None, []))
+        if context is None or '+' not in f:
+            context = data.get('context', {})
+        runs[binary] = (context, known + cases)
     return runs
 
 
@@ -244,9 +259,38 @@ def fmt_time(ns):
     return f'{ns:.3f} ns'
 
 
+def alternating_block(cases):
+    """Ratio matrix of the cases that time both sides in turn."""
+    cols, rows, cell, rounds = [], [], {}, set()
+    for c in cases:
+        col = c['base'].replace('BM_alt_', '')
+        row = c['nums'][0] if c['nums'] else c['args']
+        if col not in cols:
+            cols.append(col)
+        if row not in rows:
+            rows.append(row)
+        ours, peer = c['alt']
+        cell[(row, col)] = peer / ours if ours > 0 else float('nan')
+        rounds.add(c['iterations'])
+    rows.sort(key=lambda r: (isinstance(r, str), r))
+    how = f'{min(rounds)} to {max(rounds)}' if len(rounds) > 1 else f'{min(rounds)}'
+    dates = ', '.join(sorted({c['date'] for c in cases}))
+    lines = ['', f'Both sides timed in one case (`BM_alt_*`, run of {dates}): batches of calls of veks and of '
+             f"the peer in turn, {how} rounds a case, shortest batch of each side; "
+             'ratio = peer time / veks time:', '',
+             '| order | ' + ' | '.join(cols) + ' |', '|---|' + '---|' * len(cols)]
+    for r in rows:
+        lines.append(f'| {r} | ' + ' | '.join(f"{cell[(r, c)]:.2f}" if (r, c) in cell else '' for c in cols) + ' |')
+    low = [min((cell[(r, c)], r) for r in rows if (r, c) in cell) for c in cols]
+    lines += ['', 'Lowest ratio per column: ' + ', '.join(f'{c} {v:.2f} (at {r})' for c, (v, r) in zip(cols, low)) + '.']
+    return lines
+
+
 def family_block(binary, cases, plot_rel, context=None):
     key, title, peers = FAMILIES.get(binary, (binary.replace('bench_', ''), binary, 'peers in the same binary'))
     lines = [f'### {title} (`{binary}`, peers: {peers})', '']
+    alternating = [c for c in cases if 'alt' in c]
+    cases = [c for c in cases if 'alt' not in c]
     if context:
         reps = max((c['repetitions'] for c in cases), default=1)
         how = f', median of {reps} runs of each case in random order' if reps > 1 else ''
@@ -272,6 +316,8 @@ def family_block(binary, cases, plot_rel, context=None):
                   '| case | time | per ' + 'unit |', '|---|---|---|']
         for c in alone:
             lines.append(f"| `{c['name']}` | {fmt_time(c['time'])} | {fmt_time(c['per'])} per {c['unit']} |")
+    if alternating:
+        lines += alternating_block(alternating)
     if plot_rel:
         lines += ['', f'![{title}: time per element against size]({plot_rel})']
     return key, '\n'.join(lines) + '\n'
@@ -291,7 +337,7 @@ def plot(binary, cases, plot_dir):
     xof, xlabel = PLOTS[key]
     series = {}
     for c in cases:
-        if not c['nums']:
+        if not c['nums'] or 'alt' in c:
             continue
         x = xof(c['nums'])
         if x is None:

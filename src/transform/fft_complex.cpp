@@ -260,15 +260,14 @@ void wide_fallback(int level, int order, const T* table, const T* src, T* d, boo
 // Scratch on the stack.
 template <class T>
 void wide_on_stack(WideRun<T> run, int order, const T* tw, const T* src, T* dst, const T* scale) {
-    const std::size_t bytes = (2 * sizeof(T)) << order;
-    run(order, tw, src, dst, cache_line_in<T>(__builtin_alloca(bytes + 64)), scale);
+    run(order, tw, src, dst, cache_line_in<T>(__builtin_alloca(stack_area<T>(order))), scale);
 }
 
 template <class T>
 void wide_on_heap(WideRun<T> run, int level, int order, const T* tw, const T* src, T* dst, bool inverse,
                   const T* scale) {
     WorkBuffer own;
-    if (own.acquire((2 * sizeof(T)) << order, 64))
+    if (own.acquire(scratch_bytes<T>(order), 64))
         run(order, tw, src, dst, own.as<T>(), scale);
     else
         wide_fallback(level, order, tw, src, dst, inverse, scale);

@@ -111,8 +111,21 @@ constexpr bool own_scratch(int order, int level) {
     return sizeof(T) == 8 && level == kWideAvx2 && split_order<T>(order) && order <= 9;
 }
 
-// The first cache line in an area of 64 bytes more than needed: scratch
-// that starts on one takes no split 64-byte access.
+// Scratch of N complex values: its bytes, whether it may go on the stack,
+// and the area to take there (64 bytes more) so that cache_line_in can
+// start it on a cache line, where no 64-byte access into it is split.
+template <class T>
+constexpr std::size_t scratch_bytes(int order) {
+    return (2 * sizeof(T)) << order;
+}
+template <class T>
+constexpr bool scratch_fits_stack(int order) {
+    return scratch_bytes<T>(order) <= kWideStackBytes;
+}
+template <class T>
+constexpr std::size_t stack_area(int order) {
+    return scratch_bytes<T>(order) + 64;
+}
 template <class T>
 inline T* cache_line_in(void* raw) {
     auto* p = static_cast<unsigned char*>(raw);
@@ -134,7 +147,7 @@ inline void cfft_wide_scratch(WideRun<T> run, int level, int order, const T* tw,
                               const T* scale, T* work) {
     if (work && work_holds_n<T>(order)) return run(order, tw, src, dst, work, scale);
     if (own_scratch<T>(order, level)) return run(order, tw, src, dst, nullptr, scale);
-    if (((2 * sizeof(T)) << order) <= kWideStackBytes) return wide_on_stack(run, order, tw, src, dst, scale);
+    if (scratch_fits_stack<T>(order)) return wide_on_stack(run, order, tw, src, dst, scale);
     wide_on_heap(run, level, order, tw, src, dst, inverse, scale);
 }
 

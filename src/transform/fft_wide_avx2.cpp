@@ -24,13 +24,7 @@ namespace {
 // At 64 points (three passes) it gained nothing.
 template <class T>
 inline bool wants_spare(int order, const void* dst) {
-    return order >= 7 && reinterpret_cast<std::uintptr_t>(dst) % 32 != 0 &&
-           (2 * sizeof(T) << order) <= kWideStackBytes;
-}
-// The area to alloca for a spare of N values on a cache line.
-template <class T>
-constexpr std::size_t spare_area(int order) {
-    return (2 * sizeof(T) << order) + 64;
+    return order >= 7 && reinterpret_cast<std::uintptr_t>(dst) % 32 != 0 && scratch_fits_stack<T>(order);
 }
 
 // One direction of the transform, with the order as a constant where Order
@@ -45,7 +39,7 @@ __attribute__((noinline)) void entry_avx2(int order_, const T* tw, const T* src,
     using C = std::conditional_t<sizeof(T) == 4, C32x4, C64x2>;
     const int order = Order ? Order : order_;
     if (split_order<T>(order)) {
-        T* spare = wants_spare<T>(order, dst) ? cache_line_in<T>(__builtin_alloca(spare_area<T>(order))) : nullptr;
+        T* spare = wants_spare<T>(order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(order))) : nullptr;
         return split_run<S, Inv, Order, First8>(order, tw, src, dst, scratch, scale, spare);
     }
     run_dir<C>(order, tw, src, dst, scratch, Inv, scale);
@@ -60,7 +54,7 @@ __attribute__((noinline, flatten)) void flat_entry_avx2(int, const T* tw, const 
     constexpr bool own = own_scratch<T>(Order, kWideAvx2);
     alignas(64) T local[own ? 2 << Order : 1];
     if constexpr (own) scratch = local;
-    T* spare = wants_spare<T>(Order, dst) ? cache_line_in<T>(__builtin_alloca(spare_area<T>(Order))) : nullptr;
+    T* spare = wants_spare<T>(Order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(Order))) : nullptr;
     split_run<S, Inv, Order, first8_order<T>(Order)>(Order, tw, src, dst, scratch, scale, spare);
 }
 

@@ -39,7 +39,7 @@ struct Cursor {
 template <class T>
 int wide_level(int order) {
     if (!wide_order<T>(order) || !avx2_usable()) return kWideNone;
-    return cpu_info().avx512 ? kWideAvx512 : kWideAvx2;
+    return cpu_info().avx512 && avx512_pays<T>(order) ? kWideAvx512 : kWideAvx2;
 }
 
 template <class T>

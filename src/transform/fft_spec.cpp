@@ -45,7 +45,8 @@ int wide_level(int order) {
 template <class T>
 WideRun<T> wide_run(int level, int order, bool inverse) {
     if (level == kWideAvx512) return wide_run_avx512<T>(order, inverse);
-    return level == kWideAvx2 ? wide_run_avx2<T>(order, inverse) : nullptr;
+    if (level != kWideAvx2) return nullptr;
+    return cpu_info().avx512 ? wide_run_ymm_avx512<T>(order, inverse) : wide_run_avx2<T>(order, inverse);
 }
 
 template <class T>

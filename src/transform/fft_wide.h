@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/cpu.h"
 #include "fft_engine.h"
 
 namespace veks {
@@ -63,6 +64,9 @@ template <class T>
 void wide_cfft(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
 template <class T>
 void wide_cfft_avx512(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
+// wide_cfft compiled for AVX-512 VL (same bits, 32 registers).
+template <class T>
+void wide_cfft_ymm_avx512(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale);
 
 // Which self-sorting kernels a new specification of this (complex) order
 // takes on this processor: kWideNone, kWideAvx2 or kWideAvx512.
@@ -85,7 +89,8 @@ constexpr bool avx512_pays(int order) {
 // The self-sorting transform of a level.
 template <class T>
 inline auto wide_kernel(int level) {
-    return level == kWideAvx512 ? wide_cfft_avx512<T> : wide_cfft<T>;
+    if (level == kWideAvx512) return wide_cfft_avx512<T>;
+    return cpu_info().avx512 ? wide_cfft_ymm_avx512<T> : wide_cfft<T>;
 }
 
 // One direction of one order on a level's kernels, with the order built in
@@ -96,6 +101,8 @@ template <class T>
 WideRun<T> wide_run_avx2(int order, bool inverse);
 template <class T>
 WideRun<T> wide_run_avx512(int order, bool inverse);
+template <class T>
+WideRun<T> wide_run_ymm_avx512(int order, bool inverse);
 
 // Orders at which the 256-bit path runs its split-format kernels: from 128
 // points in single and 64 in double precision (below, the interleaved

@@ -4,8 +4,13 @@
 // failures of the specification operations.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <thread>
+
+#include <unistd.h>
 
 #include "fft_reference.h"
 #include "test_util.h"
@@ -246,6 +251,53 @@ void check_offsets(const Kind<T>& k, int top) {
 TEST(ComplexFFT, OffBoundaryDataGivesTheSameBits) {
     check_offsets(k32fc, 15);
     check_offsets(k64fc, 14);
+}
+
+// One line "digest <kind> <order> <inverse> <hash>" for each direction of
+// the transform of a fixed signal, at the orders from 128 to 2^18 points.
+template <class T>
+std::string digests(const Kind<T>& k) {
+    std::string out;
+    for (int order = 7; order <= 18; ++order) {
+        const auto x = random_signal<T>(1 << order, 500 + order);
+        std::vector<T> y(x.size());
+        void* spec = nullptr;
+        if (k.init_alloc(&spec, order, VEK_FFT_SCALE_INV_N, 0) != vekStsNoErr) return "init failed";
+        for (int inverse = 0; inverse < 2; ++inverse) {
+            (inverse ? k.inv : k.fwd)(spec, x.data(), y.data(), nullptr);
+            std::uint64_t h = 1469598103934665603u;
+            for (const unsigned char c : std::string(reinterpret_cast<const char*>(y.data()), y.size() * sizeof(T)))
+                h = (h ^ c) * 1099511628211u;
+            out += "digest " + std::string(k.name) + " " + std::to_string(order) + " " + std::to_string(inverse) + " " +
+                   std::to_string(h) + "\n";
+        }
+        k.free_(spec);
+    }
+    return out;
+}
+
+// On a processor with AVX-512 the 256-bit kernels run as compiled for
+// AVX-512 VL; capped at AVX2 they run as compiled for AVX2. Both must give
+// the same bits: the test runs this binary again, capped, and compares.
+TEST(ComplexFFT, SameBitsWithAndWithoutAvx512) {
+    const std::string mine = digests(k32fc) + digests(k64fc);
+    if (std::getenv("VEKS_FFT_DIGESTS")) {
+        std::fputs(mine.c_str(), stdout);
+        return;
+    }
+    if (!__builtin_cpu_supports("avx512f") || std::getenv("VEKS_CPU_CAP")) GTEST_SKIP() << "no AVX-512 path here";
+    char self[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+    const std::string cmd = std::string("VEKS_CPU_CAP=avx2 VEKS_FFT_DIGESTS=1 '") + self +
+                            "' --gtest_filter=ComplexFFT.SameBitsWithAndWithoutAvx512";
+    FILE* child = popen(cmd.c_str(), "r");
+    ASSERT_NE(child, nullptr);
+    std::string capped;
+    char line[256];
+    while (std::fgets(line, sizeof line, child))
+        if (std::strncmp(line, "digest ", 7) == 0) capped += line;
+    EXPECT_EQ(pclose(child), 0);
+    EXPECT_EQ(capped, mine);
 }
 
 TEST(ComplexFFT, ReferenceAgreesWithDirectDft) {

@@ -79,6 +79,8 @@ WideRun<T> entry_of(int order) {
         default:
             if constexpr (first8_order<T>(10)) {
                 if (order == 10) return entry_avx2<T, Inv, 10, true>;
+                if (order == 11) return entry_avx2<T, Inv, 11, true>;
+                if (order == 12) return entry_avx2<T, Inv, 12, true>;
             }
             return entry_avx2<T, Inv, 0>;
     }

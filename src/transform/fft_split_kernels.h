@@ -97,6 +97,30 @@ struct SplitOps {
         bfly4(a[0], a[1], a[2], a[3], out[0], out[2], out[4], out[6]);
         bfly4(b[0], b[1], b[2], b[3], out[1], out[3], out[5], out[7]);
     }
+    // The product of two twiddles as the table stores them (forward).
+    static Tw tw_mul(Tw a, Tw b) {
+        return {S::fmsub(a.r, b.r, S::mulv(a.i, b.i)), S::fmadd(a.r, b.i, S::mulv(a.i, b.r))};
+    }
+    // The twiddle-free DFT of 16 values v[t] into out[k]: with t = a + 4b
+    // and k = k1 + 4k2, four 4-point DFTs over b, the factors w16^(a k1),
+    // then four 4-point DFTs over a.
+    static void bfly16(const Z* v, Z* out) {
+        using T = typename S::T;
+        // cos and sin of 2 pi e / 16 for the exponents e = a k1 that occur.
+        constexpr double kCos[10] = {1, 0.92387953251128675613, 0.70710678118654752440, 0.38268343236508977173, 0,
+                                     0, -0.70710678118654752440, 0, 0, -0.92387953251128675613};
+        constexpr double kSin[10] = {0, 0.38268343236508977173, 0.70710678118654752440, 0.92387953251128675613, 1,
+                                     0, 0.70710678118654752440, 0, 0, -0.38268343236508977173};
+        Z u[16];
+        for (int a = 0; a < 4; ++a) bfly4(v[a], v[a + 4], v[a + 8], v[a + 12], u[4 * a], u[4 * a + 1], u[4 * a + 2], u[4 * a + 3]);
+        for (int a = 1; a < 4; ++a)
+            for (int k1 = 1; k1 < 4; ++k1) {
+                const int e = a * k1;
+                u[4 * a + k1] = cmul(u[4 * a + k1], {S::set1(T(kCos[e])), S::set1(T(-kSin[e]))});
+            }
+        for (int k1 = 0; k1 < 4; ++k1)
+            bfly4(u[k1], u[4 + k1], u[8 + k1], u[12 + k1], out[k1], out[k1 + 4], out[k1 + 8], out[k1 + 12]);
+    }
 };
 
 // First pass (n = N, stride 1) for B consecutive p at a time: the quarters
@@ -196,6 +220,33 @@ void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
     }
 }
 
+// A radix-8 pass of length n at stride s >= B on blocks, as split_pass4
+// with the 8-point DFT. The table holds w^(jk) for j = 1..3; w^4k and
+// w^6k are their squares, w^5k and w^7k products, formed once per p.
+template <class S, bool Inv>
+void split_pass8(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s, const typename S::T* tw) {
+    using O = SplitOps<S, Inv>;
+    using T = typename S::T;
+    using Z = fft::Z<S>;
+    constexpr ptrdiff_t g = S::B;
+    const ptrdiff_t m = n / 8, eighth = 2 * s * m;
+    for (ptrdiff_t p = 0; p < m; ++p) {
+        const T* t = tw + 6 * s * p;
+        typename O::Tw w[8];
+        w[1] = O::tw_one(t), w[2] = O::tw_one(t + 2 * g), w[3] = O::tw_one(t + 4 * g);
+        w[4] = O::tw_mul(w[2], w[2]), w[5] = O::tw_mul(w[2], w[3]), w[6] = O::tw_mul(w[3], w[3]);
+        w[7] = O::tw_mul(w[3], w[4]);
+        const ptrdiff_t i0 = 2 * s * p, o0 = 16 * s * p;
+        for (ptrdiff_t q = 0; q < 2 * s; q += 2 * S::B) {
+            Z v[8], z[8];
+            for (int j = 0; j < 8; ++j) v[j] = zload<S>(x + j * eighth + i0 + q);
+            O::bfly8(v, z);
+            zstore<S>(y + o0 + q, z[0]);
+            for (int j = 1; j < 8; ++j) zstore<S>(y + o0 + 2 * s * j + q, O::cmul(z[j], w[j]));
+        }
+    }
+}
+
 // The radix-4 pass at stride 4 where a block holds 8 values: each block
 // carries q = 0..3 of an even p in one half and of the next p in the
 // other, so the twiddles of the two are blended, and each output block
@@ -239,7 +290,9 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
     for (ptrdiff_t q = 0; q < s; q += S::B) {
         Z v[R], z[R];
         for (int t = 0; t < R; ++t) v[t] = zload<S>(x + 2 * (q + t * s));
-        if constexpr (R == 8)
+        if constexpr (R == 16)
+            O::bfly16(v, z);
+        else if constexpr (R == 8)
             O::bfly8(v, z);
         else
             O::bfly4(v[0], v[1], v[2], v[3], z[0], z[1], z[2], z[3]);
@@ -247,26 +300,45 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
     }
 }
 
+// The passes after the first: `fours` radix-4 passes, then `eights`
+// radix-8 ones, then the twiddle-free last pass of `last` bits. With
+// Last16 the last pass takes 4 bits where that saves a pass: the bits left
+// after the first pass go to radix-4 passes and, if odd, one radix-8 pass,
+// which needs a stride of at least a block.
+struct SplitPlan {
+    int fours, eights, last;
+};
+constexpr SplitPlan split_plan(int order, int first, int block, bool last16) {
+    const int rest = order - first;
+    if (last16 && rest >= 4 && rest != 5) {
+        const int eights = (rest - 4) & 1, fours = (rest - 4 - 3 * eights) / 2;
+        if (!eights || (ptrdiff_t(1) << (first + 2 * fours)) >= block) return {fours, eights, 4};
+    }
+    const int last = rest & 1 ? 3 : 2;
+    return {(rest - last) / 2, 0, last};
+}
+
 // The whole transform on the split format: the first pass (radix 8 where
-// First8 is set, radix 4 otherwise), radix-4 passes and a twiddle-free
-// last pass of 2 or 3 bits. Needs N/4 (N/8 for radix 8) >= B for the
-// first pass and N/8 >= B for the last; the table groups then hold B
-// values. Where `spare` (N aligned values) is given, the passes before
-// the last alternate between it and the scratch and leave dst alone.
-template <class S, bool Inv, int Order = 0, bool First8 = false>
+// First8 is set, radix 4 otherwise), the passes of split_plan and the last
+// pass, which also scales. Needs N/4 (N/8 for radix 8) >= B for the first
+// pass and N/8 >= B for the last; the table groups then hold B values.
+// Where `spare` (N aligned values) is given, the passes before the last
+// alternate between it and the scratch and leave dst alone.
+template <class S, bool Inv, int Order = 0, bool First8 = false, bool Last16 = false>
 void split_run(int order_, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
                typename S::T* scratch, const typename S::T* scale, typename S::T* spare = nullptr) {
     using T = typename S::T;
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
-    const int first = First8 ? 3 : 2, rest = order - first, last = rest & 1 ? 3 : 2, singles = (rest - last) / 2;
-    PassBuffers<T> b(1 + singles, src, spare ? spare : dst, scratch);
+    const int first = First8 ? 3 : 2;
+    const SplitPlan plan = split_plan(order, first, S::B, Last16);
+    PassBuffers<T> b(1 + plan.fours + plan.eights, src, spare ? spare : dst, scratch);
     if constexpr (First8)
         split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));
     else
         split_first<S, Inv>(b.in, b.out, n, tw);
     ptrdiff_t s = ptrdiff_t(1) << first;
-    for (int i = 0; i < singles; ++i, s *= 4) {
+    for (int i = 0; i < plan.fours; ++i, s *= 4) {
         b.next();
         if constexpr (S::B > 4) {
             if (s < S::B) {
@@ -276,7 +348,13 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
         }
         split_pass4<S, Inv>(b.in, b.out, n / s, s, tw);
     }
-    if (last == 3)
+    for (int i = 0; i < plan.eights; ++i, s *= 8) {
+        b.next();
+        split_pass8<S, Inv>(b.in, b.out, n / s, s, tw);
+    }
+    if (plan.last == 4)
+        split_last<16, S, Inv>(b.out, dst, n >> 4, scale);
+    else if (plan.last == 3)
         split_last<8, S, Inv>(b.out, dst, n >> 3, scale);
     else
         split_last<4, S, Inv>(b.out, dst, n >> 2, scale);

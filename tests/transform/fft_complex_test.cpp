@@ -14,6 +14,7 @@
 
 #include "fft_reference.h"
 #include "test_util.h"
+#include "transform/fft_wide.h"
 
 namespace {
 
@@ -254,11 +255,13 @@ TEST(ComplexFFT, OffBoundaryDataGivesTheSameBits) {
 }
 
 // One line "digest <kind> <order> <inverse> <hash>" for each direction of
-// the transform of a fixed signal, at the orders from 128 to 2^18 points.
+// the transform of a fixed signal, at the orders from 128 to 2^18 points
+// where both builds of the 256-bit kernels run the same passes.
 template <class T>
 std::string digests(const Kind<T>& k) {
     std::string out;
     for (int order = 7; order <= 18; ++order) {
+        if (veks::fft::last16_order<T>(order)) continue;
         const auto x = random_signal<T>(1 << order, 500 + order);
         std::vector<T> y(x.size());
         void* spec = nullptr;
@@ -277,8 +280,9 @@ std::string digests(const Kind<T>& k) {
 }
 
 // On a processor with AVX-512 the 256-bit kernels run as compiled for
-// AVX-512 VL; capped at AVX2 they run as compiled for AVX2. Both must give
-// the same bits: the test runs this binary again, capped, and compares.
+// AVX-512 VL; capped at AVX2 they run as compiled for AVX2. Where both take
+// the same passes they must give the same bits: the test runs this binary
+// again, capped, and compares.
 TEST(ComplexFFT, SameBitsWithAndWithoutAvx512) {
     const std::string mine = digests(k32fc) + digests(k64fc);
     if (std::getenv("VEKS_FFT_DIGESTS")) {

@@ -300,21 +300,16 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
     }
 }
 
-// The passes after the first: `fours` radix-4 passes, then `eights`
-// radix-8 ones, then the twiddle-free last pass of `last` bits. With
-// Last16 the last pass takes 4 bits where that saves a pass: the bits left
-// after the first pass go to radix-4 passes and, if odd, one radix-8 pass,
-// which needs a stride of at least a block.
-struct SplitPlan {
-    int fours, eights, last;
-};
-constexpr SplitPlan split_plan(int order, int first, int block, bool last16) {
-    const int rest = order - first;
-    if (last16 && rest >= 4 && rest != 5) {
-        const int eights = (rest - 4) & 1, fours = (rest - 4 - 3 * eights) / 2;
-        if (!eights || (ptrdiff_t(1) << (first + 2 * fours)) >= block) return {fours, eights, 4};
-    }
-    const int last = rest & 1 ? 3 : 2;
+// The radix-4 plan: radix-4 passes and a last pass of 2 or 3 bits, or the
+// long plan of the order where Long is set and the order has one. Long
+// plans follow the first pass of first8_order; the row transforms of the
+// four-step path, whose tables have no radix-8 part, start with radix 4
+// and keep the radix-4 plan.
+template <class T>
+constexpr SplitPlan split_plan(int order, int first, bool long_passes) {
+    if (long_passes && has_long_plan<T>(order) && first == (first8_order<T>(order) ? 3 : 2))
+        return long_plan<T>(order);
+    const int rest = order - first, last = rest & 1 ? 3 : 2;
     return {(rest - last) / 2, 0, last};
 }
 
@@ -324,14 +319,14 @@ constexpr SplitPlan split_plan(int order, int first, int block, bool last16) {
 // pass and N/8 >= B for the last; the table groups then hold B values.
 // Where `spare` (N aligned values) is given, the passes before the last
 // alternate between it and the scratch and leave dst alone.
-template <class S, bool Inv, int Order = 0, bool First8 = false, bool Last16 = false>
+template <class S, bool Inv, int Order = 0, bool First8 = false, bool Long = false>
 void split_run(int order_, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
                typename S::T* scratch, const typename S::T* scale, typename S::T* spare = nullptr) {
     using T = typename S::T;
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
     const int first = First8 ? 3 : 2;
-    const SplitPlan plan = split_plan(order, first, S::B, Last16);
+    const SplitPlan plan = split_plan<T>(order, first, Long);
     PassBuffers<T> b(1 + plan.fours + plan.eights, src, spare ? spare : dst, scratch);
     if constexpr (First8)
         split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));

@@ -188,17 +188,63 @@ constexpr bool first8_table(int order, int level) {
     return level == kWideAvx2 && first8_order<T>(order);
 }
 
-// Orders at which the split path compiled for AVX-512 VL ends with a
-// radix-16 pass, with one radix-8 pass before it where the bits are odd
-// (split_plan): a pass fewer over the data. Measured on AMD Zen 4, old /
-// new: 1.03 to 1.08 at 256 to 2048 points in double precision and at 256
-// and 2048 in single precision; 0.85 at 4096 points in double, 0.82 to
-// 0.93 at 1024 and from 8192 points in single precision. On 16 registers
-// the spills lose everywhere (0.83 to 0.97).
+// The passes after the first of the split path: `fours` radix-4 passes
+// (the first of them at stride 4 in single precision), then `eights`
+// radix-8 passes, then the twiddle-free last pass of `last` bits.
+struct SplitPlan {
+    int fours, eights, last;
+};
+
+// The plans of the split path compiled for AVX-512 VL, whose 32 registers
+// hold radix-8 middle passes and a radix-16 last pass; `last` is 0 where
+// the radix-4 plan stays. Chosen per order from measurements on AMD Zen 4,
+// old / new: 1.03 to 1.08 at 256 to 2048 points in double precision and at
+// 256 and 2048 in single precision, 1.07 and 1.15 at 2048 and 4096 points
+// in double and 1.10 to 1.20 at 2^12, 2^13, 2^16 and 2^18 in single
+// precision, where the radix-8 passes save one or two passes over the
+// data. At the other orders the plans with fewer passes ran 0.89 to 1.01.
+// On 16 registers they lose everywhere (0.83 to 0.97).
 template <class T>
-constexpr bool last16_order(int order) {
-    return sizeof(T) == 8 ? order >= 8 && order <= 11 : order == 8 || order == 11;
+constexpr SplitPlan long_plan(int order) {
+    if (sizeof(T) == 8) {
+        switch (order) {
+            case 8: return {1, 0, 4};
+            case 9: return {0, 1, 4};
+            case 10: return {0, 1, 4};  // after the radix-8 first pass
+            case 11: return {0, 2, 2};  // after the radix-8 first pass
+            case 12: return {0, 2, 3};  // after the radix-8 first pass
+            default: return {0, 0, 0};
+        }
+    }
+    switch (order) {
+        case 8: return {1, 0, 4};
+        case 11: return {1, 1, 4};
+        case 12: return {1, 2, 2};
+        case 13: return {1, 2, 3};
+        case 16: return {1, 3, 3};
+        case 18: return {1, 4, 2};
+        default: return {0, 0, 0};
+    }
 }
+template <class T>
+constexpr bool has_long_plan(int order) {
+    return long_plan<T>(order).last != 0;
+}
+
+// Every long plan covers its order after the first pass (radix 8 at
+// first8_order), and its radix-8 passes run at a stride of a block or more.
+template <class T>
+constexpr bool long_plans_fit() {
+    for (int order = 0; order <= 30; ++order) {
+        const SplitPlan p = long_plan<T>(order);
+        const int first = first8_order<T>(order) ? 3 : 2, block = sizeof(T) == 4 ? 8 : 4;
+        if (!p.last) continue;
+        if (!split_order<T>(order) || first + 2 * p.fours + 3 * p.eights + p.last != order) return false;
+        if (p.eights && (1 << (first + 2 * p.fours)) < block) return false;
+    }
+    return true;
+}
+static_assert(long_plans_fit<float>() && long_plans_fit<double>(), "a long plan does not fit its order");
 
 // Lane of value c of a split group of g = 8 or 4 values.
 constexpr std::int64_t split_lane(std::int64_t c, std::int64_t g) {

@@ -249,8 +249,11 @@ void split_pass8(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
 
 // The radix-4 pass at stride 4 where a block holds 8 values: each block
 // carries q = 0..3 of an even p in one half and of the next p in the
-// other, so the twiddles of the two are blended, and each output block
-// joins the halves of two outputs of the same p.
+// other, so the twiddles of the two are spread over the halves, and each
+// output block joins the halves of two outputs of the same p. The two
+// twiddles sit in lanes 0 and 2 of one table block: one load and one lane
+// permutation each for the real and imaginary parts, where two broadcasts
+// and a blend cost 1 to 5 % at 128 to 2048 points.
 template <class S, bool Inv>
 void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
     using O = SplitOps<S, Inv>;
@@ -265,10 +268,10 @@ void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, c
         O::bfly4(zload<S>(xp), zload<S>(xp + quarter), zload<S>(xp + 2 * quarter), zload<S>(xp + 3 * quarter), v[0],
                  v[1], v[2], v[3]);
         // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.
-        const T *te = tw + 24 * p, *to = te + 2;
+        const T* te = tw + 24 * p;
         for (int j = 1; j < 4; ++j) {
-            const auto we = O::tw_one(te + 2 * (j - 1) * g), wo = O::tw_one(to + 2 * (j - 1) * g);
-            v[j] = O::cmul(v[j], {S::blend_odd_pairs(we.r, wo.r), S::blend_odd_pairs(we.i, wo.i)});
+            const T* t = te + 2 * (j - 1) * g;
+            v[j] = O::cmul(v[j], {S::spread_lanes_0_2(S::load(t)), S::spread_lanes_0_2(S::load(t + g))});
         }
         T* o = y + 32 * p;
         zstore<S>(o, {S::even_halves(v[0].r, v[1].r), S::even_halves(v[0].i, v[1].i)});

@@ -319,7 +319,8 @@ constexpr SplitPlan split_plan(int order, int first, bool long_passes) {
 // The whole transform on the split format: the first pass (radix 8 where
 // First8 is set, radix 4 otherwise), the passes of split_plan and the last
 // pass, which also scales. Needs N/4 (N/8 for radix 8) >= B for the first
-// pass and N/8 >= B for the last; the table groups then hold B values.
+// pass and N/8 (N/16 for radix 16) >= B for the last; the table groups
+// then hold B values.
 // Where `spare` (N aligned values) is given, the passes before the last
 // alternate between it and the scratch and leave dst alone.
 template <class S, bool Inv, int Order = 0, bool First8 = false, bool Long = false>

@@ -232,7 +232,8 @@ constexpr bool has_long_plan(int order) {
 }
 
 // Every long plan covers its order after the first pass (radix 8 at
-// first8_order), and its radix-8 passes run at a stride of a block or more.
+// first8_order), its radix-8 passes run at a stride of a block or more,
+// and so does its last pass.
 template <class T>
 constexpr bool long_plans_fit() {
     for (int order = 0; order <= 30; ++order) {
@@ -241,6 +242,7 @@ constexpr bool long_plans_fit() {
         if (!p.last) continue;
         if (!split_order<T>(order) || first + 2 * p.fours + 3 * p.eights + p.last != order) return false;
         if (p.eights && (1 << (first + 2 * p.fours)) < block) return false;
+        if ((1 << (order - p.last)) < block) return false;
     }
     return true;
 }

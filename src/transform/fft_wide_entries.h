@@ -20,17 +20,12 @@ namespace veks {
 namespace fft {
 namespace {
 // Whether this file is compiled for AVX-512 VL, whose 32 registers run
-// the long plans of the split path (long_plan).
+// the long plans of the split path (long_plan; split_plan picks them).
 #ifdef __AVX512VL__
 constexpr bool kRegisters32 = true;
 #else
 constexpr bool kRegisters32 = false;
 #endif
-template <class T>
-constexpr bool use_long_plan(int order) {
-    return kRegisters32 && has_long_plan<T>(order);
-}
-
 
 // When dst sits off a 32-byte boundary, the passes before the last run
 // between two aligned areas (the scratch and a spare one on the kernel's
@@ -55,8 +50,7 @@ __attribute__((noinline)) void entry_avx2(int order_, const T* tw, const T* src,
     const int order = Order ? Order : order_;
     if (split_order<T>(order)) {
         T* spare = wants_spare<T>(order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(order))) : nullptr;
-        if (use_long_plan<T>(order)) return split_run<S, Inv, Order, First8, true>(order, tw, src, dst, scratch, scale, spare);
-        return split_run<S, Inv, Order, First8, false>(order, tw, src, dst, scratch, scale, spare);
+        return split_run<S, Inv, Order, First8, kRegisters32>(order, tw, src, dst, scratch, scale, spare);
     }
     run_dir<C>(order, tw, src, dst, scratch, Inv, scale);
 }
@@ -71,7 +65,7 @@ __attribute__((noinline, flatten)) void flat_entry_avx2(int, const T* tw, const 
     alignas(64) T local[own ? 2 << Order : 1];
     if constexpr (own) scratch = local;
     T* spare = wants_spare<T>(Order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(Order))) : nullptr;
-    split_run<S, Inv, Order, first8_order<T>(Order), use_long_plan<T>(Order)>(Order, tw, src, dst, scratch, scale, spare);
+    split_run<S, Inv, Order, first8_order<T>(Order), kRegisters32>(Order, tw, src, dst, scratch, scale, spare);
 }
 
 template <class T, bool Inv, int Order>

@@ -269,8 +269,8 @@ std::string digests(const Kind<T>& k) {
         for (int inverse = 0; inverse < 2; ++inverse) {
             (inverse ? k.inv : k.fwd)(spec, x.data(), y.data(), nullptr);
             std::uint64_t h = 1469598103934665603u;
-            for (const unsigned char c : std::string(reinterpret_cast<const char*>(y.data()), y.size() * sizeof(T)))
-                h = (h ^ c) * 1099511628211u;
+            const auto* bytes = reinterpret_cast<const unsigned char*>(y.data());
+            for (std::size_t i = 0; i < y.size() * sizeof(T); ++i) h = (h ^ bytes[i]) * 1099511628211u;
             out += "digest " + std::string(k.name) + " " + std::to_string(order) + " " + std::to_string(inverse) + " " +
                    std::to_string(h) + "\n";
         }

@@ -21,6 +21,12 @@ template <class S>
 struct Z {
     typename S::V r, i;
 };
+// One twiddle in every lane, as its real and imaginary part.
+template <class S>
+struct Tw {
+    typename S::V r, i;
+};
+
 // A block at p, and B interleaved values at p, to and from registers.
 template <class S>
 inline Z<S> zload(const typename S::T* p) {
@@ -49,11 +55,7 @@ template <class S, bool Inv>
 struct SplitOps {
     using V = typename S::V;
     using Z = fft::Z<S>;
-    struct Tw {
-        V r, i;
-    };
-    // One twiddle of the split table for every lane.
-    static Tw tw_one(const typename S::T* p) { return {S::bcast(p), S::bcast(p + S::B)}; }
+    using Tw = fft::Tw<S>;
     static Z add(Z a, Z b) { return {S::add(a.r, b.r), S::add(a.i, b.i)}; }
     static Z sub(Z a, Z b) { return {S::sub(a.r, b.r), S::sub(a.i, b.i)}; }
     static Z scale(Z a, V c) { return {S::mulv(a.r, c), S::mulv(a.i, c)}; }
@@ -187,26 +189,38 @@ void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const t
     }
 }
 
+// The twiddle w^(jk), k = ps, of a pass at stride s, from the first-pass
+// table (the record of p at 6ps, a group of G values for each part) or,
+// where Pass is set, from the pass table (pass_record of ps / 4). The
+// offsets are constants: read from a view at run time, they cost 3 % at
+// 1024 points.
+template <class S, bool Pass>
+inline Tw<S> tw_of(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p, int j) {
+    constexpr ptrdiff_t g = S::B, im = Pass ? 2 : g;
+    const typename S::T* t = Pass ? tw + pass_record(s / 4 * p, j) : tw + 6 * s * p + 2 * g * (j - 1);
+    return {S::bcast(t), S::bcast(t + im)};
+}
+
 // A radix-4 pass of length n at stride s >= B on blocks: as pass4 of the
 // interleaved kernels, the twiddles of p (at 6ps: s is a multiple of the
 // table group) broadcast over the s values of q. The passes at strides 4
-// and 16 get theirs as constants, so that their few q need no loop.
-template <class S, bool Inv, int Fixed = 0>
+// and 16 get theirs as constants, so that their few q need no loop. tw is
+// the pass table where Pass is set.
+template <class S, bool Inv, bool Pass, int Fixed = 0>
 void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s_, const typename S::T* tw) {
     if constexpr (Fixed == 0) {
-        if (S::B == 4 && s_ == 4) return split_pass4<S, Inv, 4>(x, y, n, 4, tw);
-        if (s_ == 16) return split_pass4<S, Inv, 16>(x, y, n, 16, tw);
+        if (S::B == 4 && s_ == 4) return split_pass4<S, Inv, Pass, 4>(x, y, n, 4, tw);
+        if (s_ == 16) return split_pass4<S, Inv, Pass, 16>(x, y, n, 16, tw);
     }
     using O = SplitOps<S, Inv>;
     using T = typename S::T;
     using Z = fft::Z<S>;
-    constexpr ptrdiff_t g = S::B;
     const ptrdiff_t s = Fixed ? Fixed : s_, m = n / 4, quarter = 2 * s * m;
     const T *x1 = x + quarter, *x2 = x + 2 * quarter, *x3 = x + 3 * quarter;
     T *y1 = y + 2 * s, *y2 = y + 4 * s, *y3 = y + 6 * s;
     for (ptrdiff_t p = 0; p < m; ++p) {
-        const T* t = tw + 6 * s * p;
-        const auto w1 = O::tw_one(t), w2 = O::tw_one(t + 2 * g), w3 = O::tw_one(t + 4 * g);
+        const auto w1 = tw_of<S, Pass>(tw, s, p, 1), w2 = tw_of<S, Pass>(tw, s, p, 2),
+                   w3 = tw_of<S, Pass>(tw, s, p, 3);
         const ptrdiff_t i0 = 2 * s * p, o0 = 8 * s * p;
         for (ptrdiff_t q = 0; q < 2 * s; q += 2 * S::B) {
             Z y0, r1, r2, r3;
@@ -223,17 +237,14 @@ void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
 // A radix-8 pass of length n at stride s >= B on blocks, as split_pass4
 // with the 8-point DFT. The table holds w^(jk) for j = 1..3; w^4k and
 // w^6k are their squares, w^5k and w^7k products, formed once per p.
-template <class S, bool Inv>
+template <class S, bool Inv, bool Pass>
 void split_pass8(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s, const typename S::T* tw) {
     using O = SplitOps<S, Inv>;
-    using T = typename S::T;
     using Z = fft::Z<S>;
-    constexpr ptrdiff_t g = S::B;
     const ptrdiff_t m = n / 8, eighth = 2 * s * m;
     for (ptrdiff_t p = 0; p < m; ++p) {
-        const T* t = tw + 6 * s * p;
         typename O::Tw w[8];
-        w[1] = O::tw_one(t), w[2] = O::tw_one(t + 2 * g), w[3] = O::tw_one(t + 4 * g);
+        for (int j = 1; j < 4; ++j) w[j] = tw_of<S, Pass>(tw, s, p, j);
         w[4] = O::tw_mul(w[2], w[2]), w[5] = O::tw_mul(w[2], w[3]), w[6] = O::tw_mul(w[3], w[3]);
         w[7] = O::tw_mul(w[3], w[4]);
         const ptrdiff_t i0 = 2 * s * p, o0 = 16 * s * p;
@@ -253,9 +264,15 @@ void split_pass8(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
 // output block joins the halves of two outputs of the same p. The two
 // twiddles sit in lanes 0 and 2 of one table block: one load and one lane
 // permutation each for the real and imaginary parts, where two broadcasts
-// and a blend cost 1 to 5 % at 128 to 2048 points.
-template <class S, bool Inv>
-void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
+// and a blend cost 1 to 5 % at 128 to 2048 points. From the pass table
+// (`pass`, not null) the two come from one 8-byte broadcast and an in-lane
+// permutation.
+template <class S, bool Inv, bool Pass = false>
+void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw,
+                        const typename S::T* pass = nullptr) {
+    if constexpr (!Pass) {
+        if (pass) return split_pass4_halves<S, Inv, true>(x, y, n, tw, pass);
+    }
     using O = SplitOps<S, Inv>;
     using T = typename S::T;
     using Z = fft::Z<S>;
@@ -267,11 +284,15 @@ void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, c
         const T* xp = x + 8 * p;
         O::bfly4(zload<S>(xp), zload<S>(xp + quarter), zload<S>(xp + 2 * quarter), zload<S>(xp + 3 * quarter), v[0],
                  v[1], v[2], v[3]);
-        // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.
-        const T* te = tw + 24 * p;
         for (int j = 1; j < 4; ++j) {
-            const T* t = te + 2 * (j - 1) * g;
-            v[j] = O::cmul(v[j], {S::spread_lanes_0_2(S::load(t)), S::spread_lanes_0_2(S::load(t + g))});
+            if constexpr (Pass) {
+                const T* t = pass + pass_record(p, j);
+                v[j] = O::cmul(v[j], {S::spread_pair(t), S::spread_pair(t + 2)});
+            } else {
+                // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.
+                const T* t = tw + 24 * p + 2 * (j - 1) * g;
+                v[j] = O::cmul(v[j], {S::spread_lanes_0_2(S::load(t)), S::spread_lanes_0_2(S::load(t + g))});
+            }
         }
         T* o = y + 32 * p;
         zstore<S>(o, {S::even_halves(v[0].r, v[1].r), S::even_halves(v[0].i, v[1].i)});
@@ -322,8 +343,10 @@ constexpr SplitPlan split_plan(int order, int first, bool long_passes) {
 // pass and N/8 (N/16 for radix 16) >= B for the last; the table groups
 // then hold B values.
 // Where `spare` (N aligned values) is given, the passes before the last
-// alternate between it and the scratch and leave dst alone.
-template <class S, bool Inv, int Order = 0, bool First8 = false, bool Long = false>
+// alternate between it and the scratch and leave dst alone. SpecTable says
+// that tw is a specification's table, with the pass table at the orders
+// that have one.
+template <class S, bool Inv, int Order = 0, bool First8 = false, bool Long = false, bool SpecTable = false>
 void split_run(int order_, const typename S::T* tw, const typename S::T* src, typename S::T* dst,
                typename S::T* scratch, const typename S::T* scale, typename S::T* spare = nullptr) {
     using T = typename S::T;
@@ -331,6 +354,7 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
     const ptrdiff_t n = ptrdiff_t(1) << order;
     const int first = First8 ? 3 : 2;
     const SplitPlan plan = split_plan<T>(order, first, Long);
+    const T* pass = SpecTable && pass_table_order<T>(order) ? tw + pass_table_at<T>(order) : nullptr;
     PassBuffers<T> b(1 + plan.fours + plan.eights, src, spare ? spare : dst, scratch);
     if constexpr (First8)
         split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));
@@ -341,15 +365,21 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
         b.next();
         if constexpr (S::B > 4) {
             if (s < S::B) {
-                split_pass4_halves<S, Inv>(b.in, b.out, n / s, tw);
+                split_pass4_halves<S, Inv>(b.in, b.out, n / s, tw, pass);
                 continue;
             }
         }
-        split_pass4<S, Inv>(b.in, b.out, n / s, s, tw);
+        if (pass)
+            split_pass4<S, Inv, true>(b.in, b.out, n / s, s, pass);
+        else
+            split_pass4<S, Inv, false>(b.in, b.out, n / s, s, tw);
     }
     for (int i = 0; i < plan.eights; ++i, s *= 8) {
         b.next();
-        split_pass8<S, Inv>(b.in, b.out, n / s, s, tw);
+        if (pass)
+            split_pass8<S, Inv, true>(b.in, b.out, n / s, s, pass);
+        else
+            split_pass8<S, Inv, false>(b.in, b.out, n / s, s, tw);
     }
     if (plan.last == 4)
         split_last<16, S, Inv>(b.out, dst, n >> 4, scale);

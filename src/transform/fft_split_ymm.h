@@ -24,6 +24,10 @@ struct S32 : C32x4 {
     static V fmsub(V a, V b, V c) { return _mm256_fmsub_ps(a, b, c); }
     // Lane 0 of a in lanes 0, 1, 4, 5, lane 2 in lanes 2, 3, 6, 7.
     static V spread_lanes_0_2(V a) { return _mm256_permutevar8x32_ps(a, _mm256_setr_epi32(0, 0, 2, 2, 0, 0, 2, 2)); }
+    // p[0] in lanes 0, 1, 4, 5, p[1] in lanes 2, 3, 6, 7.
+    static V spread_pair(const T* p) {
+        return _mm256_permute_ps(_mm256_castpd_ps(_mm256_broadcast_sd(reinterpret_cast<const double*>(p))), 0x50);
+    }
     // kLane = {0, 1, 4, 5, 2, 3, 6, 7}: the order in which one in-lane
     // shuffle of two interleaved registers leaves the parts.
     static void split(V a, V b, V& r, V& i) { r = _mm256_shuffle_ps(a, b, 0x88), i = _mm256_shuffle_ps(a, b, 0xDD); }

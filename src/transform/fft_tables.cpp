@@ -87,7 +87,7 @@ std::int64_t build_twiddles<double>(const SineBase<double>& b, int order, double
 }
 
 template <class T>
-std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool radix8_first) {
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool spec_table) {
     const std::int64_t q = (std::int64_t(1) << order) / 4, g = wide_group<T>(order);
     const bool split = wide_split_table<T>(order, level);
     for (std::int64_t k = 0; k < q; ++k)
@@ -96,14 +96,27 @@ std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* 
             wide_parts<T>(k, j, g, split, re, im);
             b.twiddle(j * k, order, out[re], out[im]);
         }
-    if (!radix8_first || !first8_table<T>(order, level)) return 6 * q;
-    T* extra = out + 6 * q;
-    for (std::int64_t k = 0; k < q / 2; ++k)
-        for (int j = 5; j <= 7; j += 2) {
-            const std::int64_t re = (k / 4) * 16 + (j == 7 ? 8 : 0) + split_lane(k % 4, 4);
-            b.twiddle(j * k, order, extra[re], extra[re + 4]);
-        }
-    return 6 * q + 2 * q;
+    std::int64_t count = 6 * q;
+    if (!spec_table) return count;
+    if (first8_table<T>(order, level)) {
+        T* extra = out + count;
+        for (std::int64_t k = 0; k < q / 2; ++k)
+            for (int j = 5; j <= 7; j += 2) {
+                const std::int64_t re = (k / 4) * 16 + (j == 7 ? 8 : 0) + split_lane(k % 4, 4);
+                b.twiddle(j * k, order, extra[re], extra[re + 4]);
+            }
+        count += 2 * q;
+    }
+    if (pass_table<T>(order, level)) {
+        T* pass = out + pass_table_at<T>(order);
+        for (std::int64_t p = 0; p < q / 4; ++p)
+            for (int j = 1; j <= 3; ++j) {
+                T* r = pass + pass_record(p & ~std::int64_t(1), j) + (p & 1);
+                b.twiddle(j * 4 * p, order, r[0], r[2]);
+            }
+        count += 6 * (q / 4);
+    }
+    return count;
 }
 
 template <class T>

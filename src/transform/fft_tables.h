@@ -32,11 +32,12 @@ template <class T>
 std::int64_t build_twiddles(const SineBase<T>& b, int order, T* out);
 
 // The wide twiddle table of an order for the kernels of a kWide* level
-// (see fft_wide.h); returns values written (3N/2, and N/2 more for the
-// radix-8 first pass of a specification's own kernels where radix8_first
-// asks for them and the order takes one).
+// (see fft_wide.h); returns values written: 3N/2, and where spec_table
+// asks for the parts that only a specification's own kernels read, N/2
+// more for the radix-8 first pass (first8_table) and 3N/8 for the pass
+// table (pass_table).
 template <class T>
-std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool radix8_first = false);
+std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool spec_table = false);
 
 // Real recombination (0.5 cos, 0.5 - 0.5 sin) or inverse (cos, -sin)
 // records of 2*pi*k/N, k < N/4 (at least one record).

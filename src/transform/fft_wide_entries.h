@@ -41,8 +41,10 @@ inline bool wants_spare(int order, const void* dst) {
 // is given: the few-iteration loops of the short transforms then have
 // known counts (3 to 6 % at orders 6 to 9).
 // First8 selects the radix-8 first pass, whose table the specifications
-// of first8_order carry (the row tables of the long transforms do not).
-template <class T, bool Inv, int Order, bool First8 = false>
+// of first8_order carry; SpecTable says that tw is a specification's table
+// with the pass table where its order has one (the row tables of the long
+// transforms have neither).
+template <class T, bool Inv, int Order, bool First8 = false, bool SpecTable = true>
 __attribute__((noinline)) void entry_avx2(int order_, const T* tw, const T* src, T* dst, T* scratch,
                                           const T* scale) {
     using S = std::conditional_t<sizeof(T) == 4, S32, S64>;
@@ -50,7 +52,7 @@ __attribute__((noinline)) void entry_avx2(int order_, const T* tw, const T* src,
     const int order = Order ? Order : order_;
     if (split_order<T>(order)) {
         T* spare = wants_spare<T>(order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(order))) : nullptr;
-        return split_run<S, Inv, Order, First8, kRegisters32>(order, tw, src, dst, scratch, scale, spare);
+        return split_run<S, Inv, Order, First8, kRegisters32, SpecTable>(order, tw, src, dst, scratch, scale, spare);
     }
     run_dir<C>(order, tw, src, dst, scratch, Inv, scale);
 }
@@ -65,7 +67,7 @@ __attribute__((noinline, flatten)) void flat_entry_avx2(int, const T* tw, const 
     alignas(64) T local[own ? 2 << Order : 1];
     if constexpr (own) scratch = local;
     T* spare = wants_spare<T>(Order, dst) ? cache_line_in<T>(__builtin_alloca(stack_area<T>(Order))) : nullptr;
-    split_run<S, Inv, Order, first8_order<T>(Order), kRegisters32>(Order, tw, src, dst, scratch, scale, spare);
+    split_run<S, Inv, Order, first8_order<T>(Order), kRegisters32, true>(Order, tw, src, dst, scratch, scale, spare);
 }
 
 template <class T, bool Inv, int Order>
@@ -100,7 +102,8 @@ WideRun<T> ymm_run(int order, bool inverse) {
 
 template <class T>
 void ymm_cfft(int order, const T* tw, const T* src, T* dst, T* scratch, bool inverse, const T* scale) {
-    (inverse ? entry_avx2<T, true, 0> : entry_avx2<T, false, 0>)(order, tw, src, dst, scratch, scale);
+    (inverse ? entry_avx2<T, true, 0, false, false> : entry_avx2<T, false, 0, false, false>)(order, tw, src, dst,
+                                                                                        scratch, scale);
 }
 
 }  // namespace

@@ -191,13 +191,14 @@ void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const t
 
 // The twiddle w^(jk), k = ps, of a pass at stride s, from the first-pass
 // table (the record of p at 6ps, a group of G values for each part) or,
-// where Pass is set, from the pass table (pass_record of ps / 4). The
+// where Pass is set, from the pass table (pass_record of ps / K). The
 // offsets are constants: read from a view at run time, they cost 3 % at
 // 1024 points.
 template <class S, bool Pass>
 inline Tw<S> tw_of(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p, int j) {
-    constexpr ptrdiff_t g = S::B, im = Pass ? 2 : g;
-    const typename S::T* t = Pass ? tw + pass_record(s / 4 * p, j) : tw + 6 * s * p + 2 * g * (j - 1);
+    using T = typename S::T;
+    constexpr ptrdiff_t g = S::B, im = Pass ? pass_im<T>() : g;
+    const T* t = Pass ? tw + pass_record<T>(s / pass_k<T>() * p, j) : tw + 6 * s * p + 2 * g * (j - 1);
     return {S::bcast(t), S::bcast(t + im)};
 }
 
@@ -286,7 +287,7 @@ void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, c
                  v[1], v[2], v[3]);
         for (int j = 1; j < 4; ++j) {
             if constexpr (Pass) {
-                const T* t = pass + pass_record(p, j);
+                const T* t = pass + pass_record<T>(p, j);
                 v[j] = O::cmul(v[j], {S::spread_pair(t), S::spread_pair(t + 2)});
             } else {
                 // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.

@@ -89,8 +89,10 @@ std::int64_t build_twiddles<double>(const SineBase<double>& b, int order, double
 template <class T>
 std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* out, bool spec_table) {
     const std::int64_t q = (std::int64_t(1) << order) / 4, g = wide_group<T>(order);
-    const bool split = wide_split_table<T>(order, level);
-    for (std::int64_t k = 0; k < q; ++k)
+    const bool split = wide_split_table<T>(order, level), pass = spec_table && pass_table<T>(order, level);
+    // The double pass table takes the place of the k >= N/8.
+    const std::int64_t first_k = pass && sizeof(T) == 8 ? q / 2 : q;
+    for (std::int64_t k = 0; k < first_k; ++k)
         for (int j = 1; j <= 3; ++j) {
             std::int64_t re, im;
             wide_parts<T>(k, j, g, split, re, im);
@@ -107,14 +109,15 @@ std::int64_t build_wide_twiddles(const SineBase<T>& b, int order, int level, T* 
             }
         count += 2 * q;
     }
-    if (pass_table<T>(order, level)) {
-        T* pass = out + pass_table_at<T>(order);
-        for (std::int64_t p = 0; p < q / 4; ++p)
+    if (pass) {
+        T* table = out + pass_table_at<T>(order);
+        const std::int64_t kk = pass_k<T>(), pair = sizeof(T) == 4 ? 1 : 0;
+        for (std::int64_t p = 0; p < q / kk; ++p)
             for (int j = 1; j <= 3; ++j) {
-                T* r = pass + pass_record(p & ~std::int64_t(1), j) + (p & 1);
-                b.twiddle(j * 4 * p, order, r[0], r[2]);
+                T* r = table + pass_record<T>(p & ~pair, j) + (p & pair);
+                b.twiddle(j * kk * p, order, r[0], r[pass_im<T>()]);
             }
-        count += 6 * (q / 4);
+        if (sizeof(T) == 4) count += 6 * (q / kk);
     }
     return count;
 }

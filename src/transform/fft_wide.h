@@ -188,34 +188,56 @@ constexpr bool first8_table(int order, int level) {
     return level == kWideAvx2 && first8_order<T>(order);
 }
 
-// The pass table of a specification's split table in single precision,
-// behind the 3N/2 values of the first pass: the twiddles of the later
-// passes, which use only the k = 4p of the table (and of those only one
-// in s/4 at stride s). Read from the first-pass table, each record of k
-// sits in its own cache lines, and the stride-4 pass alone drags all of
-// that table through the level-1 cache, where from 2048 points it evicts
-// the data. The pass table holds, for each pair of k = 8m and 8m + 4 and
-// for j = 1..3, the real parts of w^(jk) of both, then their imaginary
-// parts: 12 values a pair, N/32 pairs. From 2^11 to 2^17 points it gains
-// 3 to 9 % (AMD Zen 4, both builds); at 512 and 1024 points, where the
-// whole transform stays in the cache, nothing.
+// The pass table of a specification's split table: the twiddles of the
+// passes after the first, which use only the k = Kp of the table (K = 4
+// after a radix-4 first pass, 8 after a radix-8 one) and of those only one
+// in s/K at stride s. Read from the first-pass table, each record of k sits
+// in its own cache lines, and the pass at stride K alone drags most of
+// that table through the level-1 cache, where from 2048 points (float) or
+// 1024 (double) it evicts the data. The record of k = Kp holds, for
+// j = 1..3, the real and imaginary part of w^(jk):
+// - in single precision, pairs of records (p even and p + 1) hold the two
+//   real parts of each j, then its two imaginary parts (12 values a pair),
+//   the layout the stride-4 pass loads; the table sits behind the 3N/2
+//   values of the first pass;
+// - in double precision, one record is the six values in order; the table
+//   takes the place of the k >= N/8 of the first-pass table, which the
+//   radix-8 first pass does not read.
+// Gains, AMD Zen 4, both builds: 3 to 9 % from 2^11 to 2^17 points in
+// single precision; at 512 and 1024 points, where the whole transform stays
+// in the cache, nothing.
 template <class T>
 constexpr bool pass_table_order(int order) {
-    return sizeof(T) == 4 && order >= 11 && order <= 17;
+    return sizeof(T) == 4 ? order >= 11 && order <= 17 : first8_order<T>(order);
 }
 template <class T>
 constexpr bool pass_table(int order, int level) {
     return level == kWideAvx2 && pass_table_order<T>(order);
 }
+template <class T>
+constexpr std::int64_t pass_k() {
+    return sizeof(T) == 4 ? 4 : 8;
+}
 // Offset (in T) of the pass table in the table of the order.
 template <class T>
 constexpr std::int64_t pass_table_at(int order) {
     const std::int64_t q = (std::int64_t(1) << order) / 4;
-    return 6 * q + (first8_order<T>(order) ? 2 * q : 0);
+    return sizeof(T) == 4 ? 6 * q : 3 * q;
 }
-// Offset of the real part of w^(jk) for k = 4p (p even: the first of a
-// pair) in the pass table; the imaginary part follows 2 values on.
-inline std::int64_t pass_record(std::int64_t p, int j) { return 6 * p + 4 * (j - 1); }
+// Offset of the real part of w^(jk) for k = Kp (in single precision p
+// even) in the pass table, and how far on its imaginary part is.
+template <class T>
+constexpr std::int64_t pass_record(std::int64_t p, int j) {
+    return 6 * p + (sizeof(T) == 4 ? 4 : 2) * (j - 1);
+}
+template <class T>
+constexpr std::int64_t pass_im() {
+    return sizeof(T) == 4 ? 2 : 1;
+}
+// The double-precision table overlays the part of the first-pass table
+// that only the fallback without scratch (wide_fallback) would read, and
+// at these orders the scratch always fits the stack.
+static_assert(scratch_fits_stack<double>(12), "the double pass table needs scratch on the stack");
 
 // The passes after the first of the split path: `fours` radix-4 passes
 // (the first of them at stride 4 in single precision), then `eights`

@@ -202,21 +202,30 @@ inline Tw<S> tw_of(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p, int j) {
     return {S::bcast(t), S::bcast(t + im)};
 }
 
-// A radix-4 pass of length n at stride s >= B on blocks: as pass4 of the
+// The twiddles of a pass at stride s from p0 on, as a table of its own.
+template <class S, bool Pass>
+inline const typename S::T* tw_from(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p0) {
+    using T = typename S::T;
+    return tw + (Pass ? pass_record<T>(s / pass_k<T>() * p0, 1) - pass_record<T>(0, 1) : 6 * s * p0);
+}
+
+// A radix-4 pass at stride s >= B on blocks, for m values of p, its four
+// inputs `quarter` values apart (N/2 in a whole pass): as pass4 of the
 // interleaved kernels, the twiddles of p (at 6ps: s is a multiple of the
 // table group) broadcast over the s values of q. The passes at strides 4
 // and 16 get theirs as constants, so that their few q need no loop. tw is
 // the pass table where Pass is set.
 template <class S, bool Inv, bool Pass, int Fixed = 0>
-void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s_, const typename S::T* tw) {
+void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t m, ptrdiff_t quarter, ptrdiff_t s_,
+                 const typename S::T* tw) {
     if constexpr (Fixed == 0) {
-        if (S::B == 4 && s_ == 4) return split_pass4<S, Inv, Pass, 4>(x, y, n, 4, tw);
-        if (s_ == 16) return split_pass4<S, Inv, Pass, 16>(x, y, n, 16, tw);
+        if (S::B == 4 && s_ == 4) return split_pass4<S, Inv, Pass, 4>(x, y, m, quarter, 4, tw);
+        if (s_ == 16) return split_pass4<S, Inv, Pass, 16>(x, y, m, quarter, 16, tw);
     }
     using O = SplitOps<S, Inv>;
     using T = typename S::T;
     using Z = fft::Z<S>;
-    const ptrdiff_t s = Fixed ? Fixed : s_, m = n / 4, quarter = 2 * s * m;
+    const ptrdiff_t s = Fixed ? Fixed : s_;
     const T *x1 = x + quarter, *x2 = x + 2 * quarter, *x3 = x + 3 * quarter;
     T *y1 = y + 2 * s, *y2 = y + 4 * s, *y3 = y + 6 * s;
     for (ptrdiff_t p = 0; p < m; ++p) {
@@ -232,6 +241,28 @@ void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
             zstore<S>(y2 + o0 + q, O::cmul(r2, w2));
             zstore<S>(y3 + o0 + q, O::cmul(r3, w3));
         }
+    }
+}
+
+// Two radix-4 passes, at strides s and 4s, block by block through a
+// buffer that stays in the level-1 cache. A block of P values of p of the
+// second pass needs the outputs of the first for p + tN/(16s), t = 0..3,
+// which the first leaves there as four chunks of 4sP values, read by the
+// second as its quarters. Where the data no longer fit the level-1 cache,
+// the output of the first pass then never goes out to the level-2 cache.
+// Needs 16s <= pair_values (pair_fits).
+template <class S, bool Inv, bool Pass>
+void split_pass4_pair(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s, const typename S::T* tw) {
+    using T = typename S::T;
+    constexpr ptrdiff_t values = pair_values<T>();
+    alignas(64) T chunks[2 * values];
+    const ptrdiff_t mb = n / (16 * s), cap = values / (16 * s), blk = cap < mb ? cap : mb, chunk = 8 * s * blk;
+    for (ptrdiff_t a = 0; a < mb; a += blk) {
+        for (ptrdiff_t t = 0; t < 4; ++t) {
+            const ptrdiff_t p0 = a + mb * t;
+            split_pass4<S, Inv, Pass>(x + 2 * s * p0, chunks + chunk * t, blk, n / 2, s, tw_from<S, Pass>(tw, s, p0));
+        }
+        split_pass4<S, Inv, Pass>(chunks, y + 32 * s * a, blk, chunk, 4 * s, tw_from<S, Pass>(tw, 4 * s, a));
     }
 }
 
@@ -329,13 +360,17 @@ void split_last(const typename S::T* x, typename S::T* y, ptrdiff_t s, const typ
 // long plan of the order where Long is set and the order has one. Long
 // plans follow the first pass of first8_order; the row transforms of the
 // four-step path, whose tables have no radix-8 part, start with radix 4
-// and keep the radix-4 plan.
+// and keep the radix-4 plan. A specification's own radix-4 plan fuses the
+// passes from pair_stride on into a pair where it has them.
 template <class T>
-constexpr SplitPlan split_plan(int order, int first, bool long_passes) {
+constexpr SplitPlan split_plan(int order, int first, bool long_passes, bool spec_table) {
     if (long_passes && has_long_plan<T>(order) && first == (first8_order<T>(order) ? 3 : 2))
         return long_plan<T>(order);
-    const int rest = order - first, last = rest & 1 ? 3 : 2;
-    return {(rest - last) / 2, 0, last};
+    const int rest = order - first, last = rest & 1 ? 3 : 2, fours = (rest - last) / 2;
+    int pair = -1;
+    for (int i = 0; spec_table && i + 1 < fours; ++i)
+        if (std::int64_t(1) << (first + 2 * i) == pair_stride<T>(order)) pair = i;
+    return {fours, 0, last, pair};
 }
 
 // The whole transform on the split format: the first pass (radix 8 where
@@ -354,9 +389,9 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
     const int order = Order ? Order : order_;  // a constant where Order is given
     const ptrdiff_t n = ptrdiff_t(1) << order;
     const int first = First8 ? 3 : 2;
-    const SplitPlan plan = split_plan<T>(order, first, Long);
+    const SplitPlan plan = split_plan<T>(order, first, Long, SpecTable);
     const T* pass = SpecTable && pass_table_order<T>(order) ? tw + pass_table_at<T>(order) : nullptr;
-    PassBuffers<T> b(1 + plan.fours + plan.eights, src, spare ? spare : dst, scratch);
+    PassBuffers<T> b(1 + plan.fours + plan.eights - (plan.pair >= 0), src, spare ? spare : dst, scratch);
     if constexpr (First8)
         split_first8<S, Inv>(b.in, b.out, n, tw, tw + 6 * (n / 4));
     else
@@ -364,6 +399,14 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
     ptrdiff_t s = ptrdiff_t(1) << first;
     for (int i = 0; i < plan.fours; ++i, s *= 4) {
         b.next();
+        if (i == plan.pair) {
+            if (pass)
+                split_pass4_pair<S, Inv, true>(b.in, b.out, n, s, pass);
+            else
+                split_pass4_pair<S, Inv, false>(b.in, b.out, n, s, tw);
+            s *= 4, ++i;
+            continue;
+        }
         if constexpr (S::B > 4) {
             if (s < S::B) {
                 split_pass4_halves<S, Inv>(b.in, b.out, n / s, tw, pass);
@@ -371,9 +414,9 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
             }
         }
         if (pass)
-            split_pass4<S, Inv, true>(b.in, b.out, n / s, s, pass);
+            split_pass4<S, Inv, true>(b.in, b.out, n / (4 * s), n / 2, s, pass);
         else
-            split_pass4<S, Inv, false>(b.in, b.out, n / s, s, tw);
+            split_pass4<S, Inv, false>(b.in, b.out, n / (4 * s), n / 2, s, tw);
     }
     for (int i = 0; i < plan.eights; ++i, s *= 8) {
         b.next();

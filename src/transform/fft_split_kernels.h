@@ -250,7 +250,7 @@ void split_pass4(const typename S::T* x, typename S::T* y, ptrdiff_t m, ptrdiff_
 // which the first leaves there as four chunks of 4sP values, read by the
 // second as its quarters. Where the data no longer fit the level-1 cache,
 // the output of the first pass then never goes out to the level-2 cache.
-// Needs 16s <= pair_values (pair_fits).
+// Needs 16s <= pair_values, which fft_wide.h checks for pair_stride.
 template <class S, bool Inv, bool Pass>
 void split_pass4_pair(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_t s, const typename S::T* tw) {
     using T = typename S::T;

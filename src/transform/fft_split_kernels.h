@@ -189,24 +189,24 @@ void split_first8(const typename S::T* x, typename S::T* y, ptrdiff_t n, const t
     }
 }
 
-// The twiddle w^(jk), k = ps, of a pass at stride s, from the first-pass
-// table (the record of p at 6ps, a group of G values for each part) or,
-// where Pass is set, from the pass table (pass_record of ps / K). The
-// offsets are constants: read from a view at run time, they cost 3 % at
-// 1024 points.
-template <class S, bool Pass>
-inline Tw<S> tw_of(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p, int j) {
-    using T = typename S::T;
-    constexpr ptrdiff_t g = S::B, im = Pass ? pass_im<T>() : g;
-    const T* t = Pass ? tw + pass_record<T>(s / pass_k<T>() * p, j) : tw + 6 * s * p + 2 * g * (j - 1);
-    return {S::bcast(t), S::bcast(t + im)};
-}
-
-// The twiddles of a pass at stride s from p0 on, as a table of its own.
+// The twiddles of a pass at stride s from p0 on, as a table of its own:
+// the record of p0 in the first-pass table (at 6ps, a group of G values
+// for each part) or, where Pass is set, in the pass table (pass_record of
+// ps / K).
 template <class S, bool Pass>
 inline const typename S::T* tw_from(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p0) {
     using T = typename S::T;
     return tw + (Pass ? pass_record<T>(s / pass_k<T>() * p0, 1) - pass_record<T>(0, 1) : 6 * s * p0);
+}
+
+// The twiddle w^(jk), k = ps, of a pass at stride s. The offsets are
+// constants: read from a view at run time, they cost 3 % at 1024 points.
+template <class S, bool Pass>
+inline Tw<S> tw_of(const typename S::T* tw, ptrdiff_t s, ptrdiff_t p, int j) {
+    using T = typename S::T;
+    constexpr ptrdiff_t g = S::B, im = Pass ? pass_im<T>() : g;
+    const T* t = tw_from<S, Pass>(tw, s, p) + (Pass ? pass_record<T>(0, j) : 2 * g * (j - 1));
+    return {S::bcast(t), S::bcast(t + im)};
 }
 
 // A radix-4 pass at stride s >= B on blocks, for m values of p, its four
@@ -297,14 +297,10 @@ void split_pass8(const typename S::T* x, typename S::T* y, ptrdiff_t n, ptrdiff_
 // twiddles sit in lanes 0 and 2 of one table block: one load and one lane
 // permutation each for the real and imaginary parts, where two broadcasts
 // and a blend cost 1 to 5 % at 128 to 2048 points. From the pass table
-// (`pass`, not null) the two come from one 8-byte broadcast and an in-lane
-// permutation.
-template <class S, bool Inv, bool Pass = false>
-void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw,
-                        const typename S::T* pass = nullptr) {
-    if constexpr (!Pass) {
-        if (pass) return split_pass4_halves<S, Inv, true>(x, y, n, tw, pass);
-    }
+// (tw, where Pass is set) the two come from one 8-byte broadcast and an
+// in-lane permutation.
+template <class S, bool Inv, bool Pass>
+void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, const typename S::T* tw) {
     using O = SplitOps<S, Inv>;
     using T = typename S::T;
     using Z = fft::Z<S>;
@@ -318,8 +314,8 @@ void split_pass4_halves(const typename S::T* x, typename S::T* y, ptrdiff_t n, c
                  v[1], v[2], v[3]);
         for (int j = 1; j < 4; ++j) {
             if constexpr (Pass) {
-                const T* t = pass + pass_record<T>(p, j);
-                v[j] = O::cmul(v[j], {S::spread_pair(t), S::spread_pair(t + 2)});
+                const T* t = tw + pass_record<T>(p, j);
+                v[j] = O::cmul(v[j], {S::spread_pair(t), S::spread_pair(t + pass_im<T>())});
             } else {
                 // k = 4p starts a table group; k = 4p + 4 sits in its lane 2.
                 const T* t = tw + 24 * p + 2 * (j - 1) * g;
@@ -409,7 +405,10 @@ void split_run(int order_, const typename S::T* tw, const typename S::T* src, ty
         }
         if constexpr (S::B > 4) {
             if (s < S::B) {
-                split_pass4_halves<S, Inv>(b.in, b.out, n / s, tw, pass);
+                if (pass)
+                    split_pass4_halves<S, Inv, true>(b.in, b.out, n / s, pass);
+                else
+                    split_pass4_halves<S, Inv, false>(b.in, b.out, n / s, tw);
                 continue;
             }
         }
